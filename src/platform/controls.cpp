@@ -1,0 +1,265 @@
+#include "platform/controls.h"
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/numbers.h"
+#include "core/text.h"
+#include "platform/guard.h"
+
+namespace kestrel {
+
+QFont LayoutFont(const QString& family, int pixelSize, bool bold) {
+  QFont f(family);
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  f.setStyleStrategy(QFont::PreferAntialias);
+  return f;
+}
+
+void InstallFontSubstitutions() {
+  for (const char* name : {"MS Sans Serif", "Arial"})
+    QFont::insertSubstitution(QString::fromLatin1(name), QStringLiteral("Liberation Sans"));
+}
+
+TSpeedButton::TSpeedButton(const QString& name, QWidget* parent) : QToolButton(parent) {
+  setObjectName(name);
+  setAutoRaise(true);
+  setFocusPolicy(Qt::NoFocus);
+  setToolButtonStyle(Qt::ToolButtonTextOnly);
+  setFontColor(colors::Navy);
+}
+
+void TSpeedButton::setFontColor(const QColor& c) {
+  fontColor_ = c;
+  QPalette p = palette();
+  p.setColor(QPalette::ButtonText, c);
+  p.setColor(QPalette::WindowText, c);
+  setPalette(p);
+}
+
+void TSpeedButton::setBold(bool bold) {
+  QFont f = font();
+  f.setBold(bold);
+  setFont(f);
+}
+
+TPanel::TPanel(const QString& name, QWidget* parent) : QFrame(parent) {
+  setObjectName(name);
+  setAutoFillBackground(true);
+}
+
+void TPanel::setColor(const QColor& c) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, c);
+  setPalette(p);
+}
+
+void TPanel::setBevels(Bevel outer, Bevel inner) {
+  outer_ = outer;
+  inner_ = inner;
+  update();
+}
+
+namespace {
+void DrawBevel(QPainter& p, QRect r, TPanel::Bevel b) {
+  if (b == TPanel::Bevel::None) return;
+  QColor light(255, 255, 255), dark(128, 128, 128);
+  QColor tl = b == TPanel::Bevel::Raised ? light : dark;
+  QColor br = b == TPanel::Bevel::Raised ? dark : light;
+  p.setPen(tl);
+  p.drawLine(r.topLeft(), r.topRight());
+  p.drawLine(r.topLeft(), r.bottomLeft());
+  p.setPen(br);
+  p.drawLine(r.bottomLeft(), r.bottomRight());
+  p.drawLine(r.topRight(), r.bottomRight());
+}
+}  // namespace
+
+void TPanel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  QRect r = rect().adjusted(0, 0, -1, -1);
+  if (single_) {
+    p.setPen(Qt::black);
+    p.drawRect(r);
+    r.adjust(1, 1, -1, -1);
+  }
+  DrawBevel(p, r, outer_);
+  if (outer_ != Bevel::None) r.adjust(1, 1, -1, -1);
+  DrawBevel(p, r, inner_);
+  if (!caption_.empty()) {
+    p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(rect().adjusted(2, 0, -2, 0), static_cast<int>(align_) | Qt::TextSingleLine,
+               L1(CaptionDisplayText(caption_)));
+  }
+}
+
+void TPanel::mouseDoubleClickEvent(QMouseEvent* e) {
+  emit doubleClicked();
+  QFrame::mouseDoubleClickEvent(e);
+}
+
+void TPanel::mouseMoveEvent(QMouseEvent* e) {
+  emit mouseMoved();
+  QFrame::mouseMoveEvent(e);
+}
+
+TCurrencyEdit::TCurrencyEdit(const QString& name, const char* displayFormat, QWidget* parent)
+    : QLineEdit(parent), format_(displayFormat) {
+  setObjectName(name);
+  setValue(0);
+}
+
+void TCurrencyEdit::setValue(long double v) {
+  value_ = v;
+  setText(v == 0 ? QString() : L1(FormatFloat(format_, v)));
+}
+
+TTimer::TTimer(int intervalMs, QObject* parent) : QObject(parent) {
+  connect(&timer_, &QTimer::timeout, this, &TTimer::timeout);
+  setInterval(intervalMs);
+}
+
+void TTimer::setInterval(int ms) {
+  interval_ = ms;
+  if (ms <= 0)
+    timer_.stop();
+  else
+    timer_.start(ms);
+}
+
+TStatusBar::TStatusBar(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setAutoFillBackground(true);
+}
+
+void TStatusBar::addPanel(const std::string& text, int width, Qt::Alignment align) {
+  panels_.push_back({text, width, align});
+  update();
+}
+
+void TStatusBar::setPanelText(int i, const std::string& latin1) {
+  panels_.at(i).text = latin1;
+  update();
+}
+
+void TStatusBar::setPanelWidth(int i, int w) {
+  panels_.at(i).width = w;
+  update();
+}
+
+void TStatusBar::setColor(const QColor& c) {
+  color_ = c;
+  QPalette p = palette();
+  p.setColor(QPalette::Window, c);
+  setPalette(p);
+}
+
+void TStatusBar::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setFont(font());
+  int x = 0;
+  for (size_t i = 0; i < panels_.size(); ++i) {
+    const Panel& pn = panels_[i];
+    // The last panel reaches to the right edge.
+    int w = i + 1 == panels_.size() ? std::max(pn.width, width() - x) : pn.width;
+    QRect r(x, 2, w - 2, height() - 2);
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(Qt::white);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(r.adjusted(2, 0, -2, 0), static_cast<int>(pn.align | Qt::AlignVCenter) | Qt::TextSingleLine,
+               L1(pn.text));
+    x += pn.width;
+  }
+}
+
+void TStatusBar::mouseDoubleClickEvent(QMouseEvent* e) {
+  emit doubleClicked();
+  QWidget::mouseDoubleClickEvent(e);
+}
+
+}  // namespace kestrel
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+
+namespace kestrel {
+
+TLabel::TLabel(const QString& name, QWidget* parent) : QLabel(parent) {
+  setObjectName(name);
+  setTextFormat(Qt::PlainText);
+}
+
+void TLabel::setTextL1(const std::string& latin1) { setText(L1(latin1)); }
+std::string TLabel::textL1() const { return L1(text()); }
+
+void TLabel::mouseDoubleClickEvent(QMouseEvent* e) {
+  emit doubleClicked();
+  QLabel::mouseDoubleClickEvent(e);
+}
+void TLabel::enterEvent(QEnterEvent* e) {
+  emit mouseEntered();
+  QLabel::enterEvent(e);
+}
+void TLabel::leaveEvent(QEvent* e) {
+  emit mouseLeft();
+  QLabel::leaveEvent(e);
+}
+
+TComboBox::TComboBox(const QString& name, QWidget* parent) : QComboBox(parent) {
+  setObjectName(name);
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  setCompleter(nullptr);
+}
+
+void TComboBox::addItemL1(const std::string& latin1) {
+  QString item = L1(latin1);
+  QString text = currentText();
+  if (!sorted_) {
+    addItem(item);
+  } else {
+    int lo = 0, hi = count();
+    while (lo < hi) {
+      int mid = (lo + hi) / 2;
+      if (QString::compare(itemText(mid), item, Qt::CaseInsensitive) <= 0)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    insertItem(lo, item);
+  }
+  // Adding items never changes the text in the edit field.
+  if (lineEdit() && lineEdit()->text() != text) lineEdit()->setText(text);
+}
+
+void TComboBox::clearAll() {
+  clear();
+  if (lineEdit()) lineEdit()->clear();
+}
+
+void TComboBox::setTextL1(const std::string& latin1) {
+  if (lineEdit()) lineEdit()->setText(L1(latin1));
+}
+
+std::string TComboBox::textL1() const { return L1(currentText()); }
+
+void TComboBox::showPopup() {
+  if (dropped_) return;
+  dropped_ = true;
+  emit dropDown();
+  QComboBox::showPopup();
+}
+
+void TComboBox::hidePopup() {
+  QComboBox::hidePopup();
+  dropped_ = false;
+}
+
+}  // namespace kestrel
