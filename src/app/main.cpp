@@ -8,7 +8,6 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Amateur Radio Kestrel"));
   QApplication::setQuitOnLastWindowClosed(false);
   kestrel::InstallAppStyle();
   kestrel::InstallRealServices(QCoreApplication::applicationDirPath().toStdString());

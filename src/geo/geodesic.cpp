@@ -88,7 +88,9 @@ bool CalculateBearing(long double lat1, long double lon1, long double lat2, long
         atan2l(cosU2 * sinl(lambda), cosU1 * sinU2 - sinU1 * cosU2 * cosl(lambda));
     long double t = alpha1 + kTwoPi;
     t = t - kTwoPi * truncl(t / kTwoPi);
-    const long double azimuth = t * kRadToDeg;
+    long double azimuth = t * kRadToDeg;
+    // A heading a hair below 360 can round up to exactly 360 here: that is north, written 0.
+    if (azimuth >= 360.0L) azimuth -= 360.0L;
 
     if (!finite(distance) || !finite(azimuth)) return false;
     r.Azimuth = azimuth;

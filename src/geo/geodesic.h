@@ -5,7 +5,7 @@ namespace kestrel {
 
 struct BearingResult {
     // Initial heading, degrees clockwise from true north, in [0, 360).  A target a hair west of
-    // due north (heading within about 4e-17 degree below 360) rounds up to exactly 360.
+    // due north, whose heading would round up to exactly 360, is given as 0.
     long double Azimuth = 0;
     long double Distance = 0;  // metres along the ellipsoid
 };

@@ -12,16 +12,19 @@ namespace {
 
 QWidget* BoxParent() { return QApplication::activeWindow(); }
 
+// The title of every message box: the program's short name.
+const QString kBoxTitle = QStringLiteral("Kestrel");
+
 class RealMessages : public MessageService {
  public:
   void warning(const QString& t) override {
-    QMessageBox::warning(BoxParent(), QApplication::applicationDisplayName(), t, QMessageBox::Ok);
+    QMessageBox::warning(BoxParent(), kBoxTitle, t, QMessageBox::Ok);
   }
   void error(const QString& t) override {
-    QMessageBox::critical(BoxParent(), QApplication::applicationDisplayName(), t, QMessageBox::Ok);
+    QMessageBox::critical(BoxParent(), kBoxTitle, t, QMessageBox::Ok);
   }
   void information(const QString& t) override {
-    QMessageBox::information(BoxParent(), QApplication::applicationDisplayName(), t,
+    QMessageBox::information(BoxParent(), kBoxTitle, t,
                              QMessageBox::Ok);
   }
 };

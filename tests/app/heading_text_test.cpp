@@ -6,6 +6,7 @@
 #include "app/heading_text.h"
 #include "app/place_list.h"
 #include "app/state_table.h"
+#include "core/text.h"
 
 namespace kestrel {
 namespace {
@@ -31,6 +32,9 @@ TEST(HeadingTexts, AmpersandIsDoubledOnlyForTheOverlayCaption) {
   HeadingTexts t = MakeHeadingTexts(90, "   Trinidad & Tobago");
   EXPECT_EQ(t.statusDegrees, "Degrees:  90.0      Trinidad & Tobago");
   EXPECT_EQ(t.panel8, "Degrees:  90.0      Trinidad && Tobago");
+  // A caption shows "&&" as one "&" and takes a single "&" as a shortcut mark.
+  EXPECT_EQ(CaptionDisplayText(t.panel8), t.statusDegrees);
+  EXPECT_EQ(CaptionDisplayText("A&B"), "AB");
 }
 
 TEST(HeadingTexts, DistanceInMilesOrKilometres) {

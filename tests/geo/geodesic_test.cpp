@@ -297,7 +297,7 @@ void CompareWithGeographicLib(const std::vector<Pair>& pairs, const char* label)
         ASSERT_TRUE(CalculateBearing(p.lat1, -p.lon1, p.lat2, -p.lon2, r, &n));
         EXPECT_LT(n, 100) << "loop did not settle";
         EXPECT_GE(r.Azimuth, 0.0L);
-        EXPECT_LE(r.Azimuth, 360.0L);
+        EXPECT_LT(r.Azimuth, 360.0L);
 
         const long double dDist = std::fabs(r.Distance - s12);
         const long double dAz = std::fabs(HeadingDiff(r.Azimuth, azi1));
@@ -320,6 +320,27 @@ TEST(CalculateBearingTest, AgreesWithGeographicLibAcrossTheGlobe) {
 
 TEST(CalculateBearingTest, AgreesWithGeographicLibOnShortPaths) {
     CompareWithGeographicLib(NearbyPairs(), "nearby");
+}
+
+}  // namespace
+}  // namespace kestrel
+
+namespace kestrel {
+namespace {
+
+// Targets a hair west of due north: the normalisation can round such a heading up to exactly
+// 360, which must come out as 0 (north), never as 360.
+TEST(CalculateBearingRange, HeadingsJustWestOfNorthStayBelow360) {
+    int nearNorth = 0;
+    for (int k = 1; k <= 60; ++k) {
+        BearingResult r;
+        const long double lon2 = 0.001L + k * 1e-18L;  // west positive: k moves the target west
+        ASSERT_TRUE(CalculateBearing(-30.0L, 0.001L, 10.0L, lon2, r));
+        EXPECT_GE(r.Azimuth, 0.0L) << k;
+        EXPECT_LT(r.Azimuth, 360.0L) << k;
+        if (r.Azimuth == 0.0L || r.Azimuth > 359.999L) ++nearNorth;
+    }
+    EXPECT_GT(nearNorth, 0);  // the sweep really passes north
 }
 
 }  // namespace
