@@ -341,3 +341,20 @@ TEST_F(MainWindow, CloseButtonClosesTheMainWindow) {
 
 }  // namespace
 }  // namespace kestrel::testing
+
+namespace kestrel::testing {
+namespace {
+
+TEST_F(ProgramFixture, StoreHomePairFillsTheFourHomeFields) {
+  TKestrel1& w = Start();
+  w.StoreHomePair(D("S°33.52"), D("E°151.13"), D("S°33.87\\E°151.22"));
+  EXPECT_EQ(w.Edit1->text(), QString::fromLatin1(D("S°33.52").c_str()));
+  EXPECT_EQ(w.Edit2->text(), QString::fromLatin1(D("E°151.13").c_str()));
+  EXPECT_EQ(w.CurrencyEdit2->text(), "-33.87");
+  EXPECT_EQ(w.CurrencyEdit1->text(), "-151.22");
+  EXPECT_DOUBLE_EQ((double)w.ReadHomeField(*w.CurrencyEdit2), -33.87);
+  EXPECT_DOUBLE_EQ((double)w.ReadHomeField(*w.CurrencyEdit1), -151.22);
+}
+
+}  // namespace
+}  // namespace kestrel::testing
