@@ -1,7 +1,9 @@
 #include "app/Unit1.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QRadioButton>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPainter>
@@ -19,6 +21,8 @@
 #include "core/text_file.h"
 #include "geo/Unit2.h"
 #include "geo/coord_text.h"
+#include "geo/sunrise.h"
+#include "home/prefs.h"
 #include "home/Unit3.h"
 #include "pictures/Map.h"
 #include "pictures/USBandsUnit.h"
@@ -404,6 +408,80 @@ void TKestrel1::FormActivate() {
   if (FirstActivationDone) return;
   InitializeParameters("PgmStart");
   FirstActivationDone = true;
+  // Each step reports its own failure and the next one still runs.
+  guard([this] { LoadPrefs(); });
+}
+
+void TKestrel1::LoadPrefs() {
+  THome* home = windows().Home;
+  const std::string path = JoinPath(services().programFolder, kPrefsFile);
+  // No file yet is the normal first run: the defaults stand, and closing creates the file.
+  if (!FileExists(path)) return;
+  PrefsRead read = ReadPrefs(LoadLines(path));
+  const Prefs& p = read.prefs;
+  PrefsFlags = p.flags;
+  if (FlagOn(PrefsFlags, 1)) home->setLongPath(true);
+  if (FlagOn(PrefsFlags, 2)) {
+    home->CheckBox2->setChecked(true);
+    MilitaryTime = true;
+  }
+  (FlagOn(PrefsFlags, 3) ? home->RadioButton1 : home->RadioButton2)->setChecked(true);
+  Edit2->setText(L1(p.lonText));
+  Edit1->setText(L1(p.latText));
+  home->setHomeTexts(p.latText, p.lonText);
+  home->setGmtOffset(p.gmtOffset);
+  home->ZoneIndex = p.zoneIndex;
+  if (!read.problems.empty()) {
+    std::string text;
+    for (const std::string& problem : read.problems) text += (text.empty() ? "" : "\n") + problem;
+    services().messages->error(L1(text));
+  }
+  if (read.hasHomeTexts) {
+    CoordPair = p.latText + "\\" + p.lonText;
+    DecMinsResult converted = ConvertToDecMins(CoordPair);
+    if (!converted.ok) {
+      // The texts stay in view so that they can be mended under Preferences; no home is set.
+      CentredWarning(converted.warning + "\n(\"" + kPrefsFile + "\", lines 3 and 2)");
+      return;
+    }
+    CoordPair = converted.pair;
+    StoreHomePair(p.latText, p.lonText, converted.pair);
+  }
+  ShowSunTimes();
+}
+
+void TKestrel1::ShowSunTimes() {
+  QDate today = services().clock->localNow().date();
+  SunInputs in;
+  in.year = today.year();
+  in.month = today.month();
+  in.day = today.day();
+  in.latitude = static_cast<double>(CurrencyEdit2->value());
+  in.longitudeEast = -static_cast<double>(CurrencyEdit1->value());
+  in.gmtOffset = windows().Home->gmtOffset();
+  in.military = MilitaryTime;
+  SunTexts texts{SunriseText, SunsetText};
+  // Two full runs, one for each label, as the tool bar has always been filled.
+  for (int event : {1, 2}) {
+    SunRun run = SunRiseSet(in, event, texts);
+    for (const std::string& m : run.messages) services().messages->information(L1(m));
+    if (event == 1) Label5->setTextL1(texts.sunrise);
+    if (event == 2) Label7->setTextL1(texts.sunset);
+  }
+  SunriseText = texts.sunrise;
+  SunsetText = texts.sunset;
+}
+
+void TKestrel1::SavePrefs() {
+  THome* home = windows().Home;
+  Prefs p;
+  PrefsFlags = WithOptionFlags(PrefsFlags, home->longPath(), home->CheckBox2->isChecked(), home->miles());
+  p.flags = PrefsFlags;
+  p.lonText = home->lonText();
+  p.latText = home->latText();
+  p.gmtOffset = home->gmtOffset();
+  p.zoneIndex = home->ZoneIndex;
+  SaveLines(JoinPath(services().programFolder, kPrefsFile), PrefsLines(p));
 }
 
 void TKestrel1::InitializeParameters(const std::string& mode) {
@@ -611,6 +689,7 @@ void TKestrel1::RxTrayIcon1Click() {
 }
 
 void TKestrel1::closeEvent(QCloseEvent* e) {
+  guard([this] { SavePrefs(); });
   TForm::closeEvent(e);
   if (e->isAccepted()) {
     RxTrayIcon1->hide();

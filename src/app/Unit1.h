@@ -90,6 +90,15 @@ class TKestrel1 : public TForm {
   void StoreHomePair(const std::string& latTyped, const std::string& lonTyped,
                      const std::string& convertedPair);
   void InitializeParameters(const std::string& mode);
+  // Reads the preferences file into the Home window and the home fields, then shows today's
+  // sunrise and sunset at home.
+  void LoadPrefs();
+  // Writes the preferences file from the Home window's state.
+  void SavePrefs();
+  // Computes the sunrise and sunset texts at home and shows them in the tool bar.
+  void ShowSunTimes();
+  bool MilitaryTime = false;
+  std::string SunriseText, SunsetText;
 
   // ---- Handlers ----
   void FormCreate();

@@ -13,5 +13,6 @@ int main(int argc, char* argv[]) {
   kestrel::InstallRealServices(QCoreApplication::applicationDirPath().toStdString());
   kestrel::KestrelProgram program;
   program.main().show();
+  program.main().activateWindow();
   return app.exec();
 }

@@ -263,3 +263,36 @@ void TComboBox::hidePopup() {
 }
 
 }  // namespace kestrel
+
+namespace kestrel {
+
+QValidator::State Latin1Validator::validate(QString& input, int&) const {
+  for (QChar c : input)
+    if (c.unicode() > 0xFF) return Invalid;
+  return Acceptable;
+}
+
+namespace {
+class EventHook : public QObject {
+ public:
+  EventHook(QObject* parent, QEvent::Type type, std::function<void()> fn)
+      : QObject(parent), type_(type), fn_(std::move(fn)) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == type_) guard(fn_);
+    return false;
+  }
+ private:
+  QEvent::Type type_;
+  std::function<void()> fn_;
+};
+}  // namespace
+
+void OnDoubleClick(QWidget* w, std::function<void()> fn) {
+  w->installEventFilter(new EventHook(w, QEvent::MouseButtonDblClick, std::move(fn)));
+}
+
+void OnFocusIn(QWidget* w, std::function<void()> fn) {
+  w->installEventFilter(new EventHook(w, QEvent::FocusIn, std::move(fn)));
+}
+
+}  // namespace kestrel

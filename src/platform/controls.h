@@ -169,3 +169,23 @@ class TComboBox : public QComboBox {
 };
 
 }  // namespace kestrel
+
+#include <QValidator>
+#include <functional>
+
+namespace kestrel {
+
+// Refuses, at the edit box, any character that Latin-1 cannot hold, so what is saved reads
+// back the same.
+class Latin1Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override;
+};
+
+// Runs `fn` (guarded) when `w` is double-clicked.
+void OnDoubleClick(QWidget* w, std::function<void()> fn);
+// Runs `fn` (guarded) when `w` receives the keyboard focus.
+void OnFocusIn(QWidget* w, std::function<void()> fn);
+
+}  // namespace kestrel
