@@ -138,6 +138,69 @@ TEST(SunRiseSetTest, ZeroLatitudeOrLongitudeComputesNothing) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// One hour of the scan: the crossing on the parabola through the altitudes at the start, the
+// middle and the end of the hour. Each case's altitudes are those of a parabola with a known
+// root r inside the hour: rising v(x) = (x - r)(x + 1), setting v(x) = -(x - r)(x + 2) or
+// -(x - r)(x + 1), sampled at x = 0, 0.5 and 1.
+
+TEST(SunHourCrossingTest, WritesTheCrossingOfItsKind) {
+  struct Case {
+    const char* name;
+    int c0;
+    double v0, v1, v2;
+    int callerEvent;
+    int event;                      // SunEvent afterwards
+    bool rise, set;                 // flags afterwards
+    const char *rise24, *set24;     // texts afterwards, from "old"
+    const char *rise12, *set12;
+  };
+  const Case cases[] = {
+      // r = 0.25 at 19 h after noon: 19.25 + 0.0083 h is 7:15 in the morning.
+      {"rising", 19, -0.25, 0.375, 1.5, 2, 1, true, false, "07:15", "old", "7:15A", "old"},
+      // r = 0.7 (the second root of the parabola) at 5 h after noon: 17:42.
+      {"setting", 5, 1.4, 0.5, -0.9, 1, 2, false, true, "old", "17:42", "old", "5:42P"},
+      // r = 59.6 minutes: the half-minute nudge carries it into the next hour.
+      {"nudged into the next hour", 6, 0.99333333333333333, 0.74, -0.01333333333333333, 1, 2,
+       false, true, "old", "19:00", "old", "7:00P"},
+      // Written as computed: a sunset after midnight, a sunrise before it.
+      {"setting after midnight", 12, 0.25, -0.375, -1.5, 1, 2, false, true, "old", "24:15", "old",
+       "12:15P"},
+      {"rising before midnight", 11, -0.25, 0.375, 1.5, 2, 1, true, false, "-01:15", "old",
+       "-1:15A", "old"},
+      // No change of sign: nothing.
+      {"above the horizon all hour", 3, 0.5, 0.2, 0.1, 1, 1, false, false, "old", "old", "old",
+       "old"},
+      {"below the horizon all hour", 15, -0.5, -0.2, -0.1, 2, 2, false, false, "old", "old",
+       "old", "old"},
+      {"on the horizon at both ends", 8, 0.0, 0.1, 0.0, 1, 1, false, false, "old", "old", "old",
+       "old"},
+      // From or to exactly 0: neither clearly rising nor setting. SunEvent keeps the caller's
+      // value and the text of that kind is written; no flag. v(x) = x^2 + x has r = 0, and
+      // v(x) = x^2 - 1 has r = 1.
+      {"rising from the horizon, SunEvent 2", 5, 0.0, 0.75, 2.0, 2, 2, false, false, "old",
+       "17:00", "old", "5:00P"},
+      {"rising from the horizon, SunEvent 1", 18, 0.0, 0.75, 2.0, 1, 1, false, false, "06:00",
+       "old", "6:00A", "old"},
+      {"rising to the horizon, SunEvent 2", 5, -1.0, -0.75, 0.0, 2, 2, false, false, "old",
+       "18:00", "old", "6:00P"},
+  };
+  for (const Case& c : cases) {
+    for (bool military : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (military ? ", 24-hour" : ", 12-hour"));
+      int sunEvent = c.callerEvent;
+      SunFound found;
+      SunTexts texts{"old", "old"};
+      SunHourCrossing(c.c0, c.v0, c.v1, c.v2, military, sunEvent, found, texts);
+      EXPECT_EQ(sunEvent, c.event);
+      EXPECT_EQ(found.rise, c.rise);
+      EXPECT_EQ(found.set, c.set);
+      EXPECT_EQ(texts.sunrise, military ? c.rise24 : c.rise12);
+      EXPECT_EQ(texts.sunset, military ? c.set24 : c.set12);
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
 // Day number and zone shift.
 
 TEST(SunDayTest, MatchesJulianDayNumbers) {
