@@ -83,7 +83,8 @@ void SunHourCrossing(int c0, double v0, double v1, double v2, bool military, int
   double t3 = c0 + e + kMinuteNudge;
   double h3 = Int(t3);  // hours from the starting noon
   double m3 = Int((t3 - h3) * 60);
-  std::string minutes = ":" + FormatFloat("00", m3);
+  std::string minutes = ":";
+  minutes += FormatFloat("00", m3);
   if (military) {
     if (sunEvent == kRising) texts.sunrise = FormatFloat("00", h3 - 12) + minutes;
     if (sunEvent == kSetting) texts.sunset = FormatFloat("00", h3 + 12) + minutes;
