@@ -410,6 +410,7 @@ void TKestrel1::FormActivate() {
   FirstActivationDone = true;
   // Each step reports its own failure and the next one still runs.
   guard([this] { LoadPrefs(); });
+  ListBox1 = CountryFirstList(PlaceList);
 }
 
 void TKestrel1::LoadPrefs() {

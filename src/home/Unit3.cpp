@@ -63,7 +63,7 @@ THome::THome(QWidget* parent)
   auto edit = [this](const QString& name, int y, const QString& hint) {
     auto* e = new QLineEdit(this);
     e->setObjectName(name);
-    e->setGeometry(64, y, 113, 21);
+    e->setGeometry(72, y, 106, 21);
     e->setToolTip(hint);
     e->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     e->setValidator(new Latin1Validator(e));
@@ -75,12 +75,12 @@ THome::THome(QWidget* parent)
   Edit2 = edit(QStringLiteral("Edit2"), 29, QString::fromLatin1("Double click to change WE\xB0"));
   Label3 = label(QStringLiteral("GMT Offset"), 8, 57);
   CurrencyEditGMT3 = new TCurrencyEdit(QStringLiteral("CurrencyEditGMT3"), "0", this);
-  CurrencyEditGMT3->setGeometry(64, 53, 40, 21);
+  CurrencyEditGMT3->setGeometry(72, 53, 40, 21);
   CurrencyEditGMT3->setReadOnly(true);
   Label4 = label(QStringLiteral("Offset List"), 8, 81);
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setGeometry(64, 77, 113, 21);
+  ComboBox1->setGeometry(72, 77, 106, 21);
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
@@ -150,6 +150,7 @@ void THome::FormActivate() {
   // Selecting in code does not count as the user's choice: the offset stays as it is.
   QSignalBlocker block(ComboBox1);
   ComboBox1->setCurrentIndex(ZoneIndex);
+  ComboBox1->lineEdit()->setCursorPosition(0);  // the entry's text from its beginning
   SavePanel->setFocus();
 }
 

@@ -102,3 +102,29 @@ TEST(PlaceList, EntriesOfOneKeyInFileOrder) {
 
 }  // namespace
 }  // namespace kestrel
+
+namespace kestrel {
+namespace {
+
+TEST(PlaceList, CountryFirstForm) {
+  struct Case { const char* entry; bool ok; const char* form; } cases[] = {
+      {"1A0  Malta (N\xB0" "41.54\\E\xB0" "12.29)", true, "Malta 1A0  (N\xB0" "41.54\\E\xB0" "12.29)"},
+      {"DA-DL  Germany, Fed. Rep. of (x)", true, "Germany, Fed. Rep. of DA-DL  (x)"},
+      {"9Y  Trinidad & Tobago(x)", true, "Trinidad & Tobago9Y  (x)"},
+      {"1A0 Malta (x)", false, ""},    // no two blanks
+      {"1A0  Malta", false, ""},       // no "("
+      {"1A0 (x)  Malta", false, ""},   // "(" before the two blanks
+  };
+  for (const auto& c : cases) {
+    std::string form;
+    EXPECT_EQ(CountryFirstForm(c.entry, form), c.ok) << c.entry;
+    if (c.ok) EXPECT_EQ(form, c.form);
+  }
+  // A malformed line stays in the prefix list only; the country list never shows garbage.
+  std::vector<std::string> lines = {"DX~1A0  Malta (a)", "DX~BAD ENTRY", "AL~Mobile  (b)", "DX~3A  Monaco (c)"};
+  EXPECT_EQ(CountryFirstList(lines), (std::vector<std::string>{"Malta 1A0  (a)", "Monaco 3A  (c)"}));
+  EXPECT_EQ(EntriesForKey(lines, "DX~").size(), 3u);
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -170,6 +170,8 @@ TEST_F(Preferences, FirstRunWithoutAFileIsQuietAndCreatesIt) {
   TKestrel1& w = Start();
   EXPECT_TRUE(doubles.messages->shown.empty());
   EXPECT_TRUE(w.FirstActivationDone);
+  // The first activation went on to build the country-first DXCC list.
+  EXPECT_EQ(w.ListBox1, std::vector<std::string>{D("Malta 1A0  (N°35.53\\E°14.30)")});
   EXPECT_EQ(w.Label5->text(), "Rise");
   EXPECT_EQ(w.Label7->text(), "Set");
   w.close();
@@ -268,6 +270,7 @@ TEST_F(Preferences, BrokenFilesAreReportedOnceAndTheRestApplied) {
     EXPECT_TRUE(windows().Home->CheckBox1->isChecked()) << "line 1 applied";
     EXPECT_TRUE(w.MilitaryTime);
     EXPECT_EQ(!w.CurrencyEdit2->text().isEmpty(), c.homeSet) << c.file;
+    EXPECT_EQ(w.ListBox1.size(), 1u) << "the first activation went on";
   }
   // A short file is written back whole at the end.
   program.reset();
