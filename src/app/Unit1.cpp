@@ -19,6 +19,7 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "core/text_file.h"
+#include "dxcc/prefix_alias.h"
 #include "geo/Unit2.h"
 #include "geo/coord_text.h"
 #include "geo/sunrise.h"
@@ -391,6 +392,10 @@ void TKestrel1::buildLayout() {
   on(Panel8, &TPanel::doubleClicked, &TKestrel1::Panel8DblClick);
   on(Label73, &TLabel::doubleClicked, &TKestrel1::Label73DblClick);
   on(ComboBox2, &TComboBox::dropDown, &TKestrel1::ComboBox2DropDown);
+  on(ComboBox2, &TComboBox::exited, &TKestrel1::ComboBox2Exit);
+  on(ComboBox2, &QComboBox::editTextChanged, &TKestrel1::ComboBox2Change);
+  on(SpeedButton62, &QToolButton::clicked, &TKestrel1::SpeedButton62Click);
+  ComboBox2->setKeyPressHandler([this](QString& key) { ComboBox2KeyPress(key); });
   connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
     if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) guard([this] { RxTrayIcon1Click(); });
   });
@@ -652,7 +657,81 @@ void TKestrel1::ComboBox2DropDown() {
 void TKestrel1::Timer1Timer() {
   if (ComboBox2->droppedDown()) return;
   Timer1->setInterval(0);
-  Panel1->setFocus();
+  Panel1->setFocus();  // the box loses the focus: ComboBox2Exit takes the choice
+}
+
+void TKestrel1::ComboBox2KeyPress(QString& key) {
+  // Keep the pointer off the list about to open, where it would change the highlighted entry.
+  PointerService& pointer = *services().pointer;
+  QPoint at = pointer.pos();
+  QPoint boxTopLeft = ComboBox2->mapToGlobal(QPoint(0, 0));
+  if (at.x() >= boxTopLeft.x() && at.y() <= boxTopLeft.y() + 365)
+    pointer.setPos(Panel1->mapToGlobal(QPoint(0, 100)));
+  ComboBox2->showPopup();
+  if (key.size() == 1 && key[0] >= QChar('a') && key[0] <= QChar('z')) key = key.toUpper();
+}
+
+void TKestrel1::ComboBox2Change() {
+  if (ListNotByPrefix) return;
+  if (auto canonical = FindCanonicalPrefix(ComboBox2->textL1())) ComboBox2->setTextL1(*canonical);
+  ComboBox2->lineEdit()->end(false);  // typing goes on behind the last character
+}
+
+void TKestrel1::placeBoxWarning(const std::string& text) {
+  CentredWarning(text);
+  ComboBox2->setFocus();
+}
+
+void TKestrel1::ComboBox2Exit() {
+  const std::string text = ComboBox2->textL1();
+  if (text.empty() || !PlaceButtonUsed) return;
+  if (text == kPlaceBoxPromptB) {
+    ComboBox2->setTextL1(kPlaceBoxIdle);
+    if (ComboBox2->count() > 0) ComboBox2->setItemText(0, L1(std::string(kPlaceBoxPromptB)));
+    return;
+  }
+  size_t north = text.find(Marker('N'));
+  CoordPair = (north == std::string::npos ? text : text.substr(north)).substr(0, 100);
+  if (!Contains(CoordPair, Marker('N')) && !Contains(CoordPair, Marker('S'))) {
+    placeBoxWarning(NoNorthSouthWarning());
+    return;
+  }
+  if (!Contains(CoordPair, Marker('E')) && !Contains(CoordPair, Marker('W'))) {
+    placeBoxWarning(NoWestEastWarning());
+    return;
+  }
+  DecMinsResult converted = ConvertToDecMins(CoordPair);
+  if (!converted.ok) {
+    placeBoxWarning(converted.warning);
+    return;
+  }
+  CoordPair = converted.pair;
+  LatLon target = SplitCoordPair(CoordPair);
+  HeadingNote = "   " + text;
+  long double homeLat = ReadHomeField(*CurrencyEdit2);
+  long double homeLon = ReadHomeField(*CurrencyEdit1);
+  BreakOutCity(kShowOnlyKey, HeadingNote, homeLat, homeLon, target.lat, target.lon);
+  // The whole text selected, its beginning in view.
+  ComboBox2->setFocus();
+  ComboBox2->lineEdit()->end(false);
+  ComboBox2->lineEdit()->home(true);
+  DistanceDisplay();
+}
+
+void TKestrel1::SpeedButton62Click() {
+  if (SpeedButton62->isChecked()) {
+    ComboBox2->clearAll();
+    for (const std::string& item : ListBox1) ComboBox2->addItemL1(item);
+    ListNotByPrefix = true;
+    ComboBox2->setTextL1("DXCC sorted by country.");
+  } else {
+    ComboBox2->setTextL1("");
+    ComboBox2->clearAll();
+    for (const std::string& entry : EntriesForKey(PlaceList, kDxccKey)) ComboBox2->addItemL1(entry);
+    ListNotByPrefix = false;
+    ComboBox2->setTextL1("DXCC sorted by prefix.");
+  }
+  ComboBox2->setFocus();
 }
 
 // ---- Command buttons ----

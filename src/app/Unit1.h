@@ -123,6 +123,10 @@ class TKestrel1 : public TForm {
   void Panel8DblClick();
   void Label73DblClick();
   void ComboBox2DropDown();
+  void ComboBox2KeyPress(QString& key);
+  void ComboBox2Change();
+  void ComboBox2Exit();
+  void SpeedButton62Click();  // sort
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -132,6 +136,7 @@ class TKestrel1 : public TForm {
   void setIdleTexts(const char* distanceText);
   void openPlaceList();
   void setStatusDegrees(const std::string& statusText, const std::string& panel8Text);
+  void placeBoxWarning(const std::string& text);
 };
 
 }  // namespace kestrel

@@ -67,6 +67,14 @@ DecMinsResult ConvertToDecMins(const std::string& coordPair) {
   return result;
 }
 
+std::string NoNorthSouthWarning() {
+  return "No " + Marker('N') + " or " + Marker('S') + " degrees in selected record.";
+}
+
+std::string NoWestEastWarning() {
+  return "No " + Marker('W') + " or " + Marker('E') + " degrees in selected record.";
+}
+
 LatLon SplitCoordPair(const std::string& pair) {
   LatLon out;
   size_t slash = pair.find('\\');

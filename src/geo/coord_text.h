@@ -20,6 +20,10 @@ struct DecMinsResult {
 // hundredths value).
 DecMinsResult ConvertToDecMins(const std::string& coordPair);
 
+// The warnings for a chosen or typed pair that lacks a hemisphere marker.
+std::string NoNorthSouthWarning();  // "No N° or S° degrees in selected record."
+std::string NoWestEastWarning();    // "No W° or E° degrees in selected record."
+
 struct LatLon {
   long double lat = 0;  // north positive
   long double lon = 0;  // west positive

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QFontDatabase>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -187,6 +188,7 @@ void TStatusBar::mouseDoubleClickEvent(QMouseEvent* e) {
 }  // namespace kestrel
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace kestrel {
@@ -217,6 +219,68 @@ TComboBox::TComboBox(const QString& name, QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
+  lineEdit()->setValidator(new Latin1Validator(lineEdit()));
+  installEventFilter(this);
+  lineEdit()->installEventFilter(this);
+  view()->installEventFilter(this);
+  connect(this, &QComboBox::editTextChanged, this, [this] {
+    if (dropped_) highlightMatch();
+  });
+}
+
+namespace {
+bool IsTypedCharacter(const QKeyEvent* k) {
+  if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QString t = k->text();
+  return t.size() == 1 && t[0].unicode() >= 0x20 && t[0].unicode() != 0x7F;
+}
+}  // namespace
+
+bool TComboBox::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == this && e->type() == QEvent::FocusOut) {
+    auto reason = static_cast<QFocusEvent*>(e)->reason();
+    // Opening the list or another window taking over is no exit from the box.
+    // The exit is reported once the focus change is complete, so that its handler may give
+    // the focus back to the box.
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !dropped_)
+      QMetaObject::invokeMethod(this, &TComboBox::exited, Qt::QueuedConnection);
+    return false;
+  }
+  // Keys reach the box itself (its edit is behind it) or, while the list is open, the list.
+  if ((watched == this || watched == lineEdit() || watched == view()) && e->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (IsTypedCharacter(k)) {
+      typeCharacter(k->text());
+      return true;
+    }
+    if (watched == view() && k->key() == Qt::Key_Backspace) {
+      lineEdit()->backspace();
+      return true;
+    }
+  }
+  return QComboBox::eventFilter(watched, e);
+}
+
+void TComboBox::typeCharacter(QString text) {
+  if (keyPress_) guard([&] { keyPress_(text); });
+  if (text.isEmpty()) return;
+  lineEdit()->insert(text);  // the edit's validator and length limit apply
+}
+
+int TComboBox::highlightedRow() const {
+  const QString text = currentText();
+  if (text.isEmpty()) return -1;
+  for (int i = 0; i < count(); ++i)
+    if (itemText(i).startsWith(text, Qt::CaseInsensitive)) return i;
+  return -1;
+}
+
+void TComboBox::highlightMatch() {
+  int row = highlightedRow();
+  if (row < 0) return;
+  QModelIndex index = model()->index(row, modelColumn(), rootModelIndex());
+  view()->setCurrentIndex(index);
+  view()->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 void TComboBox::addItemL1(const std::string& latin1) {
@@ -254,6 +318,10 @@ void TComboBox::showPopup() {
   if (dropped_) return;
   dropped_ = true;
   emit dropDown();
+  // The list is as wide as its longest entry needs (within reason), so entries show whole.
+  int wanted = view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 20;
+  view()->setMinimumWidth(std::clamp(wanted, width(), 480));
+  view()->setTextElideMode(Qt::ElideRight);
   QComboBox::showPopup();
 }
 

@@ -125,6 +125,7 @@ class TStatusBar : public QWidget {
 
 #include <QComboBox>
 #include <QLabel>
+#include <functional>
 
 namespace kestrel {
 
@@ -161,11 +162,24 @@ class TComboBox : public QComboBox {
   bool droppedDown() const { return dropped_; }
   void showPopup() override;
   void hidePopup() override;
+  // Called with every character typed into the box, before it goes in; it may change it.
+  // Typing goes into the text also while the list is open, and the open list then highlights
+  // the first entry that begins with the text typed so far (case-insensitive).
+  void setKeyPressHandler(std::function<void(QString&)> handler) { keyPress_ = std::move(handler); }
+  // The row the open list highlights for the current text, or -1.
+  int highlightedRow() const;
  signals:
   void dropDown();
+  // The box lost the keyboard focus to another control of its window.
+  void exited();
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override;
  private:
+  void typeCharacter(QString text);
+  void highlightMatch();
   bool sorted_ = false;
   bool dropped_ = false;
+  std::function<void(QString&)> keyPress_;
 };
 
 }  // namespace kestrel

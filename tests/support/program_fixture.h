@@ -48,6 +48,12 @@ class ProgramFixture : public ::testing::Test {
     QApplication::processEvents();
     return w;
   }
+  // Makes the main window the active window, so that focus changes deliver their events.
+  void Activate(TKestrel1& w) {
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    QApplication::processEvents();
+  }
   // Puts a home position into the main window's home fields.
   void SetHome(TKestrel1& w, long double lat, long double lon) {
     w.CurrencyEdit2->setValue(lat);
