@@ -16,6 +16,8 @@
 #include "app/place_list.h"
 #include "app/state_table.h"
 #include "clocks/ClkUnit2.h"
+#include "compass/CompassUnit.h"
+#include "compass/compass_geometry.h"
 #include "core/numbers.h"
 #include "core/text.h"
 #include "core/text_file.h"
@@ -46,41 +48,6 @@ void SetTextColor(QWidget* w, const QColor& c) {
   p.setColor(QPalette::WindowText, c);
   p.setColor(QPalette::Text, c);
   w->setPalette(p);
-}
-
-// The compass picture: a yellow dial on a tan ground, degree ticks along the rim, numbers
-// every 10 degrees clockwise from 0 at the top, and two red lines crossing at (126, 125).
-QPixmap CompassPicture() {
-  QPixmap pm(251, 251);
-  pm.fill(QColor(192, 176, 127));
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  const QPointF c(126.5, 125.5);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(QColor(255, 255, 0));
-  p.drawEllipse(c, 122.5, 122.5);
-  for (int d = 0; d < 360; d += 2) {
-    double a = d * M_PI / 180.0;
-    double len = d % 10 == 0 ? 9 : 5;
-    QPointF outer(c.x() + 121 * std::sin(a), c.y() - 121 * std::cos(a));
-    QPointF inner(c.x() + (121 - len) * std::sin(a), c.y() - (121 - len) * std::cos(a));
-    p.setPen(QPen(Qt::black, d % 10 == 0 ? 1.4 : 1.0));
-    p.drawLine(inner, outer);
-  }
-  QFont f = LayoutFont("Arial", 10, true);
-  p.setFont(f);
-  p.setPen(QColor(0, 0, 255));
-  for (int d = 0; d < 360; d += 10) {
-    double a = d * M_PI / 180.0;
-    QPointF at(c.x() + 102 * std::sin(a), c.y() - 102 * std::cos(a));
-    QRectF r(at.x() - 14, at.y() - 7, 28, 14);
-    p.drawText(r, Qt::AlignCenter, QString::number(d));
-  }
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(QColor(255, 0, 0), 1));
-  p.drawLine(126, 4, 126, 246);
-  p.drawLine(4, 125, 248, 125);
-  return pm;
 }
 
 enum class Icon { Sunrise, Sunset, Clock, Globe };
@@ -212,15 +179,32 @@ void TKestrel1::buildLayout() {
   SpeedButton53->setHint(QStringLiteral("Hide"));
   SpeedButton53->setBold(true);
 
-  // The compass.
-  Panel2 = new TPanel(QStringLiteral("Panel2"), this);
+  // The compass: the picture and the arrow are drawn by the panel; the two markers hold the
+  // arrow's ends and are never shown.
+  Panel2 = new TGraphicHost(QStringLiteral("Panel2"), this);
   Panel2->setGeometry(6, 30, 255, 255);
   Panel2->setColor(kCompassPanel);
   Panel2->setBevels(TPanel::Bevel::None, TPanel::Bevel::Lowered);
-  Image1 = new QLabel(Panel2);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(2, 2, 251, 251);
-  Image1->setPixmap(CompassPicture());
+  image1_ = std::make_unique<TImage>(2, 2, 251, 251);
+  Image1 = image1_.get();
+  Image1->setPicture(CompassPicture());
+  Panel2->addGraphic(Image1);
+  pieArrow1_ = std::make_unique<TPieArrowControl>();
+  PieArrow1 = pieArrow1_.get();
+  {
+    // Built as the window's stored layout builds it.
+    TPieArrow& a = PieArrow1->arrow();
+    a.GetBrush().setColor(MakeRgb(255, 136, 72));
+    a.GetPen().setColor(MakeRgb(0, 0, 128));
+    a.GetPen().setWidth(2);
+    a.SetArrowWidth(6);
+    a.SetTransparent(false);
+    a.SetStartX(124);
+    a.SetStartY(121);
+    a.SetTargetX(174);
+    a.SetTargetY(171);
+  }
+  Panel2->addGraphic(PieArrow1);
   for (TPanel** marker : {&Panel3, &Panel5}) {
     *marker = new TPanel(marker == &Panel3 ? QStringLiteral("Panel3") : QStringLiteral("Panel5"), Panel2);
     (*marker)->resize(6, 6);
@@ -406,6 +390,7 @@ void TKestrel1::buildLayout() {
 void TKestrel1::FormCreate() {
   // Hints appear 100 ms after the pointer comes to rest (the application style says so).
   PlaceList = LoadLines(JoinPath(services().programFolder, kPlaceFile));
+  ResetCompassArrow();
   Panel8->resize(459, Panel8->height());
 }
 
@@ -527,6 +512,7 @@ void TKestrel1::BreakOutCity(const std::string& key, const std::string& note, lo
   }
   if (homeLat == 0 || homeLon == 0 || targetLat == 0 || targetLon == 0) {
     // Zero stands for no position: reset the display.
+    ResetCompassArrow();
     setStatusDegrees(kDegreesIdle, kDegreesIdle);
     StatusBar1->setPanelText(1, "");
     Label73->setTextL1(kDegreesIdle);
@@ -539,6 +525,7 @@ void TKestrel1::BreakOutCity(const std::string& key, const std::string& note, lo
     Label73->setTextL1(t.label73);
     LongPathHeading = t.longPathHeading;
     Label74->setTextL1(t.label74);
+    SetCompassArrow(Bearing.Azimuth);
     Bearing.Azimuth = EvenArrowHeading(Bearing.Azimuth);
     DisplayResetByZero = false;
   }
@@ -585,6 +572,7 @@ void TKestrel1::SpeedButton60Click() {
   Panel8->hide();
   StatusBar1->setPanelWidth(0, 390);
   SpeedButton62->hide();
+  ResetCompassArrow();
   ChgButtonColors(0);
 }
 
@@ -593,8 +581,37 @@ void TKestrel1::ResetComboBox() {
   ComboBox2->clearAll();
   ComboBox2->setTextL1(kPlaceBoxIdle);
   ComboBox2->addItemL1(kPlaceBoxPromptA);
+  ResetCompassArrow();
   setIdleTexts(kDistanceIdle);
-  Panel2->repaint();
+  Panel2->repaint();  // the arrow at rest at once
+}
+
+void TKestrel1::pointArrowAtMarkers() {
+  TPieArrow& a = PieArrow1->arrow();
+  a.SetStartX(Panel3->x());
+  a.SetStartY(Panel3->y());
+  a.SetTargetX(Panel5->x());
+  a.SetTargetY(Panel5->y());
+}
+
+void TKestrel1::SetCompassArrow(long double heading) {
+  const CompassEnds ends = CompassArrowEnds(heading);
+  // Below 180 the tip is placed first, from 180 on the tail: the order of the marker moves.
+  if (EvenArrowHeading(heading) <= 179) {
+    Panel5->move(ends.tip.x, ends.tip.y);
+    Panel3->move(ends.tail.x, ends.tail.y);
+  } else {
+    Panel3->move(ends.tail.x, ends.tail.y);
+    Panel5->move(ends.tip.x, ends.tip.y);
+  }
+  pointArrowAtMarkers();
+}
+
+void TKestrel1::ResetCompassArrow() {
+  const CompassEnds ends = CompassRestEnds();
+  Panel5->move(ends.tip.x, ends.tip.y);
+  Panel3->move(ends.tail.x, ends.tail.y);
+  pointArrowAtMarkers();
 }
 
 // ---- State button bar ----

@@ -3,12 +3,14 @@
 #pragma once
 #include <QSystemTrayIcon>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "geo/geodesic.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/graphics.h"
 
 namespace kestrel {
 
@@ -27,8 +29,9 @@ class TKestrel1 : public TForm {
   TLabel* Label3;  // UTC clock
   TSpeedButton* SpeedButton52;  // About
   TSpeedButton* SpeedButton53;  // hide
-  TPanel* Panel2;               // the compass panel
-  QLabel* Image1;               // the compass picture
+  TGraphicHost* Panel2;         // the compass panel
+  TImage* Image1;               // the compass picture
+  TPieArrowControl* PieArrow1;  // the heading arrow
   TPanel* Panel3;               // arrow tail marker (never shown)
   TPanel* Panel5;               // arrow tip marker (never shown)
   TPanel* Panel1;               // separator, focus target of Timer1
@@ -83,6 +86,9 @@ class TKestrel1 : public TForm {
                     long double homeLon, long double targetLat, long double targetLon);
   void DistanceDisplay();
   void ResetComboBox();
+  // Points the compass arrow at a heading, or puts it at rest pointing north.
+  void SetCompassArrow(long double heading);
+  void ResetCompassArrow();
   void ChgButtonColors(int index);
   // Reads a home field as a number; an unset home position is reported in words.
   long double ReadHomeField(const TCurrencyEdit& field) const;
@@ -137,6 +143,9 @@ class TKestrel1 : public TForm {
   void openPlaceList();
   void setStatusDegrees(const std::string& statusText, const std::string& panel8Text);
   void placeBoxWarning(const std::string& text);
+  void pointArrowAtMarkers();
+  std::unique_ptr<TImage> image1_;
+  std::unique_ptr<TPieArrowControl> pieArrow1_;
 };
 
 }  // namespace kestrel

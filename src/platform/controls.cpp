@@ -80,6 +80,10 @@ void DrawBevel(QPainter& p, QRect r, TPanel::Bevel b) {
 
 void TPanel::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  paintFrame(p);
+}
+
+void TPanel::paintFrame(QPainter& p) {
   QRect r = rect().adjusted(0, 0, -1, -1);
   if (single_) {
     p.setPen(Qt::black);

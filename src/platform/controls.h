@@ -58,6 +58,8 @@ class TPanel : public QFrame {
   void mouseMoved();
  protected:
   void paintEvent(QPaintEvent*) override;
+  // The border, the bevels and the caption, drawn over whatever the panel shows.
+  void paintFrame(QPainter& p);
   void mouseDoubleClickEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
  private:

@@ -21,7 +21,7 @@ TEST_F(MainWindow, LayoutAsTheProgramDrawsIt) {
   struct Place { QWidget* control; QRect rect; } places[] = {
       {w.ToolBar1, {0, 0, 462, 25}},      {w.Panel7, {0, 2, 249, 18}},
       {w.SpeedButton52, {418, 2, 21, 17}}, {w.SpeedButton53, {439, 2, 21, 17}},
-      {w.Panel2, {6, 30, 255, 255}},      {w.Image1, {2, 2, 251, 251}},
+      {w.Panel2, {6, 30, 255, 255}},
       {w.Panel1, {267, 30, 3, 256}},      {w.ComboBox2, {279, 31, 174, 23}},
       {w.SpeedButton62, {454, 32, 8, 19}}, {w.Panel4, {277, 55, 178, 171}},
       {w.Panel9, {277, 232, 178, 25}},    {w.CurrencyEdit2, {319, 235, 41, 21}},
@@ -34,6 +34,9 @@ TEST_F(MainWindow, LayoutAsTheProgramDrawsIt) {
       {w.SpeedButton51, {77, 149, 74, 20}},
   };
   for (const auto& p : places) EXPECT_EQ(p.control->geometry(), p.rect) << p.control->objectName().toStdString();
+  EXPECT_EQ(w.Image1->bounds(), (Bounds{2, 2, 251, 251}));
+  // The arrow points north at start.
+  EXPECT_EQ(w.PieArrow1->arrow().bounds(), (Bounds{121, 26, 14, 198}));
 
   struct Command { TSpeedButton* b; int x, width; const char* caption; QColor color; } cmds[] = {
       {w.SpeedButton55, 2, 74, "Preferences", colors::Navy}, {w.SpeedButton56, 78, 58, "Close", colors::Maroon},
