@@ -16,6 +16,7 @@
 #include "app/place_list.h"
 #include "app/state_table.h"
 #include "clocks/ClkUnit2.h"
+#include "clocks/clock_text.h"
 #include "compass/CompassUnit.h"
 #include "compass/compass_geometry.h"
 #include "core/numbers.h"
@@ -476,7 +477,16 @@ void TKestrel1::SavePrefs() {
 }
 
 void TKestrel1::InitializeParameters(const std::string& mode) {
-  if (mode == "ParmUpdate") {
+  const std::string path = JoinPath(services().programFolder, kClocksFile);
+  if (mode == "PgmStart") {
+    // Nothing reads these lines; a missing or unreadable file was already dealt with by the
+    // Clocks window at its creation, so it is not reported again here.
+    try {
+      Memo1 = FileExists(path) ? LoadLines(path) : std::vector<std::string>{};
+    } catch (const FileError&) {
+      Memo1.clear();
+    }
+  } else if (mode == "ParmUpdate") {
     if (windows().Clock2) windows().Clock2->InitializeParameters("ParmUpdate");
   }
 }
@@ -761,7 +771,8 @@ void TKestrel1::SpeedButton55Click() {
 
 void TKestrel1::SpeedButton56Click() {
   PlaceList.clear();
-  InitializeParameters("ParmUpdate");
+  // A clocks file that cannot be written is reported, and the program still closes.
+  guard([this] { InitializeParameters("ParmUpdate"); });
   close();
 }
 

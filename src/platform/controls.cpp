@@ -35,8 +35,11 @@ TSpeedButton::TSpeedButton(const QString& name, QWidget* parent) : QToolButton(p
 void TSpeedButton::setFontColor(const QColor& c) {
   fontColor_ = c;
   QPalette p = palette();
-  p.setColor(QPalette::ButtonText, c);
-  p.setColor(QPalette::WindowText, c);
+  // A disabled button keeps the style's greyed text.
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    p.setColor(group, QPalette::ButtonText, c);
+    p.setColor(group, QPalette::WindowText, c);
+  }
   setPalette(p);
 }
 

@@ -72,6 +72,11 @@ void InstallRealServices(const std::string& programFolder) {
 
 void MessageDouble::warning(const QString& t) {
   shown.push_back({RecordedMessage::Warning, t, pointer ? pointer->pos() : QPoint()});
+  if (whileOpen) {
+    auto once = std::move(whileOpen);
+    whileOpen = nullptr;
+    once();
+  }
 }
 void MessageDouble::error(const QString& t) {
   shown.push_back({RecordedMessage::Error, t, pointer ? pointer->pos() : QPoint()});

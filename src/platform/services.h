@@ -77,6 +77,8 @@ class MessageDouble : public MessageService {
   void information(const QString& t) override;
   std::vector<RecordedMessage> shown;
   std::shared_ptr<PointerService> pointer;  // to record where the pointer stood
+  // Runs while a box is "open", as events that arrive during a real box would.
+  std::function<void()> whileOpen;
 };
 
 class PointerDouble : public PointerService {
