@@ -1,10 +1,10 @@
-// The US Call Map picture window.
+// The US Call Map window: the picture "Zones.gif".
 #pragma once
-#include "platform/form.h"
+#include "pictures/PictureWindow.h"
 
 namespace kestrel {
 
-class TUSMap : public TForm {
+class TUSMap : public TPictureWindow {
   Q_OBJECT
  public:
   explicit TUSMap(QWidget* parent = nullptr);

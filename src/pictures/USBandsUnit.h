@@ -1,10 +1,10 @@
-// The US Amateur Bands picture window.
+// The US Amateur Bands window: the picture "bands.gif".
 #pragma once
-#include "platform/form.h"
+#include "pictures/PictureWindow.h"
 
 namespace kestrel {
 
-class TUSBands : public TForm {
+class TUSBands : public TPictureWindow {
   Q_OBJECT
  public:
   explicit TUSBands(QWidget* parent = nullptr);

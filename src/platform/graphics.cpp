@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace kestrel {
 
@@ -37,6 +38,26 @@ void TImage::paint(Canvas& canvas) {
   for (int y = 0; y < picture_.height; ++y)
     for (int x = 0; x < picture_.width; ++x)
       canvas.SetPixel(x, y, picture_.at(x, y));
+}
+
+void TShape::paint(Canvas& canvas) {
+  canvas.pen.assign(pen);
+  // The outline lies inside the bounds: the pen's width is taken off each side.
+  const int w = bounds_.width, h = bounds_.height, inset = pen.width / 2;
+  const int l = inset, t = inset, r = w - 1 - inset, b = h - 1 - inset;
+  const int c = std::min(w, h) / 4;  // the corners' radius
+  canvas.MoveTo(l + c, t);
+  canvas.LineTo(r - c, t);
+  canvas.MoveTo(r, t + c);
+  canvas.LineTo(r, b - c);
+  canvas.MoveTo(r - c, b);
+  canvas.LineTo(l + c, b);
+  canvas.MoveTo(l, b - c);
+  canvas.LineTo(l, t + c);
+  canvas.Arc(r - 2 * c, t, r, t + 2 * c, r, t + c, r - c, t);          // top right
+  canvas.Arc(l, t, l + 2 * c, t + 2 * c, l + c, t, l, t + c);          // top left
+  canvas.Arc(l, b - 2 * c, l + 2 * c, b, l, b - c, l + c, b);          // bottom left
+  canvas.Arc(r - 2 * c, b - 2 * c, r, b, r - c, b, r, b - c);          // bottom right
 }
 
 TPieArrowControl::TPieArrowControl() {

@@ -59,6 +59,22 @@ class TPieArrowControl : public TGraphicControl {
   TPieArrow arrow_;
 };
 
+// A square with curved corners, outline only (the world map's ring).
+class TShape : public TGraphicControl {
+ public:
+  TShape(int left, int top, int width, int height) : bounds_{left, top, width, height} {}
+  Bounds bounds() const override { return bounds_; }
+  void setLeft(int v) { bounds_.left = v; invalidate(); }
+  void setTop(int v) { bounds_.top = v; invalidate(); }
+  bool visible() const override { return visible_; }
+  void setVisible(bool v) { visible_ = v; invalidate(); }
+  Pen pen;
+  void paint(Canvas& canvas) override;
+ private:
+  Bounds bounds_;
+  bool visible_ = true;
+};
+
 class TGraphicHost : public TPanel {
   Q_OBJECT
  public:
