@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -153,10 +154,10 @@ std::string FormatFloat(std::string_view picture, long double value) {
 }
 
 std::string ShortestDecimal(long double value) {
-  // 15 significant digits are enough for every offset and coordinate the program keeps.
+  // The shortest text that reads back to the same double: -6, 5.5, 2.7777777777777715.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15Lg", value);
-  std::string s = buf;
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value));
+  std::string s = ec == std::errc() ? std::string(buf, end) : "0";
   if (s == "-0") s = "0";
   return s;
 }

@@ -18,7 +18,7 @@ char Letter(int index) {
 
 // Keeps a coordinate inside [0, limit): the far edges belong to the last field.
 double Inside(double v, double limit) {
-  if (v < 0) return 0;
+  if (!(v >= 0)) return 0;  // below the first field, or not a number at all
   if (v >= limit) return std::nextafter(limit, 0.0);
   return v;
 }

@@ -61,6 +61,11 @@ TEST(ShortestDecimal, WritesNoTrailingZeros) {
   EXPECT_EQ(ShortestDecimal(-3.5L), "-3.5");
   EXPECT_EQ(ShortestDecimal(0), "0");
   EXPECT_EQ(ShortestDecimal(-0.0L), "0");
+  // Whatever is written reads back to the same value (found by fuzzing the preferences file).
+  for (long double v : {2.77777777777777145L, 1.0L / 3, -12.000000000000002L}) {
+    long double back = StrToFloat(ShortestDecimal(v));
+    EXPECT_EQ(static_cast<double>(back), static_cast<double>(v)) << ShortestDecimal(v);
+  }
 }
 
 }  // namespace

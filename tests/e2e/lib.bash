@@ -14,7 +14,15 @@ e2e_cleanup() {
   rm -rf "$E2E_DIR"
 }
 
-fail() { echo "FAIL: $*" >&2; [ -n "${E2E_DIR:-}" ] && import -window root "/tmp/kestrel-e2e-fail.png" 2>/dev/null; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  echo "windows shown:" >&2
+  for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    echo "  $(xdotool getwindowname "$id" 2>/dev/null) $(xdotool getwindowgeometry "$id" 2>/dev/null | tr '\n' ' ')" >&2
+  done
+  import -window root "/tmp/kestrel-e2e-fail-$$.png" 2>/dev/null && echo "screen: /tmp/kestrel-e2e-fail-$$.png" >&2
+  exit 1
+}
 
 e2e_start() {  # starts the program in its folder (inside the Xvfb display)
   (cd "$E2E_DIR" && exec ./kestrel) &
@@ -24,7 +32,7 @@ e2e_start() {  # starts the program in its folder (inside the Xvfb display)
 # Waits until a window with exactly this title is shown; prints its id.
 wait_window() {  # $1 = title, $2 = how many must be shown (default 1)
   local want=${2:-1} ids
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 200); do
     ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
     if [ "$(printf '%s\n' $ids | grep -c .)" -ge "$want" ]; then printf '%s\n' $ids | head -1; return 0; fi
     sleep 0.1
@@ -36,7 +44,7 @@ count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep
 
 click_at() {  # $1 = window id, $2 $3 = client coordinates
   xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.3
+  sleep 0.5
 }
 
 # Waits for the program to exit; prints its exit status.

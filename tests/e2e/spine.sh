@@ -9,6 +9,7 @@ e2e_start
 win=$(wait_window "Amateur Radio Kestrel") || fail "the main window did not open"
 geom=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}')
 [ "$geom" = "462x336" ] || fail "main window client area is $geom, not 462x336"
+sleep 0.5  # the first activation (preferences, clocks) runs right after the window shows
 # Texas: state button 43, column 0 and row 6 of the state button bar at (277, 55).
 click_at "$win" 291 193
 box=$(wait_window "Kestrel") || fail "no error box for a state button without a home position"

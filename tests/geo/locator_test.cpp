@@ -66,6 +66,9 @@ TEST(GridCalc, SquareOfAPosition) {
       {-90.0, -180.0, "AA00"}, {0.0, 0.0, "JJ00"},
   };
   for (const auto& c : cases) EXPECT_EQ(GridCalc(c.lat, c.lonEast), c.grid) << c.lat << " " << c.lonEast;
+  // Not a number, or far outside the earth: the nearest edge field (found by fuzzing).
+  EXPECT_EQ(GridCalc(std::nan(""), std::nan("")), "AA00");
+  EXPECT_EQ(GridCalc(1e300, -1e300), "AR09");
   EXPECT_EQ(GridLocator(29.30, -94.78, 6), "EL29OH");
   EXPECT_EQ(GridLocator(29.30, -94.78, 8), "EL29OH62");
 }
