@@ -271,7 +271,8 @@ bool TComboBox::eventFilter(QObject* watched, QEvent* e) {
 void TComboBox::typeCharacter(QString text) {
   if (keyPress_) guard([&] { keyPress_(text); });
   if (text.isEmpty()) return;
-  lineEdit()->insert(text);  // the edit's validator and length limit apply
+  if (lineEdit()->text().size() - lineEdit()->selectedText().size() + text.size() > maxTyped_) return;
+  lineEdit()->insert(text);  // the edit's validator applies
 }
 
 int TComboBox::highlightedRow() const {

@@ -168,6 +168,8 @@ class TComboBox : public QComboBox {
   // Typing goes into the text also while the list is open, and the open list then highlights
   // the first entry that begins with the text typed so far (case-insensitive).
   void setKeyPressHandler(std::function<void(QString&)> handler) { keyPress_ = std::move(handler); }
+  // At most this many characters can be typed; an entry taken from the list may be longer.
+  void setMaxTyped(int n) { maxTyped_ = n; }
   // The row the open list highlights for the current text, or -1.
   int highlightedRow() const;
  signals:
@@ -182,6 +184,7 @@ class TComboBox : public QComboBox {
   bool sorted_ = false;
   bool dropped_ = false;
   std::function<void(QString&)> keyPress_;
+  int maxTyped_ = 32767;
 };
 
 }  // namespace kestrel
