@@ -44,13 +44,6 @@ const char* kPlaceBoxIdle = "DXCC / Country / City List";
 const char* kPlaceBoxPromptA = "Click on a state or dxcc first.";
 const char* kPlaceBoxPromptB = "Click on state or dxcc first.";
 
-void SetTextColor(QWidget* w, const QColor& c) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, c);
-  p.setColor(QPalette::Text, c);
-  w->setPalette(p);
-}
-
 enum class Icon { Sunrise, Sunset, Clock, Globe };
 
 QPixmap ToolbarIcon(Icon kind) {
@@ -225,13 +218,7 @@ void TKestrel1::buildLayout() {
   ComboBox2 = new TComboBox(QStringLiteral("ComboBox2"), this);
   ComboBox2->setGeometry(279, 31, 174, 23);
   ComboBox2->setFont(LayoutFont("Arial", 12));
-  {
-    QPalette p = ComboBox2->palette();
-    p.setColor(QPalette::Base, colors::White);
-    p.setColor(QPalette::Text, colors::Navy);
-    p.setColor(QPalette::ButtonText, colors::Navy);
-    ComboBox2->setPalette(p);
-  }
+  SetFieldColors(ComboBox2, colors::White, colors::Navy);
   ComboBox2->setMaxVisibleItems(13);
   ComboBox2->setFocusPolicy(Qt::ClickFocus);
   ComboBox2->setSorted(true);

@@ -89,11 +89,7 @@ TClock2::TClock2(QWidget* parent)
   }
   CheckBox1 = new QCheckBox(QStringLiteral("Military"), this);
   CheckBox1->setGeometry(4, 328, 60, 16);
-  {
-    QPalette p = CheckBox1->palette();
-    p.setColor(QPalette::WindowText, colors::Navy);
-    CheckBox1->setPalette(p);
-  }
+  SetTextColor(CheckBox1, colors::Navy);
   SpeedButton1 = new TSpeedButton(QStringLiteral("SpeedButton1"), this);
   SpeedButton1->setGeometry(128, 323, 76, 24);
   SpeedButton1->setText(QStringLiteral("OK"));

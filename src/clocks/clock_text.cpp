@@ -2,14 +2,11 @@
 
 #include <cstdio>
 
+#include "core/numbers.h"
+
 namespace kestrel {
 namespace {
 
-std::string Two(int v) {
-  char b[8];
-  std::snprintf(b, sizeof b, "%02d", v);
-  return b;
-}
 
 // A signed whole number after optional blanks, and nothing else; 99 when unreadable.
 int ReadOffset(const std::string& text) {
@@ -82,10 +79,10 @@ PlaceTime ShowPlaceTime(const std::string& original, bool dst, bool military, in
   int minutes = ((utcHour * 60 + utcMinute + offset * 60 + fractionMinutes) % 1440 + 1440) % 1440;
   int h = minutes / 60, m = minutes % 60;
   if (military) {
-    r.caption = Two(h) + ": " + Two(m);
+    r.caption = TwoDigits(h) + ": " + TwoDigits(m);
   } else {
     int h12 = h % 12 == 0 ? 12 : h % 12;
-    r.caption = std::to_string(h12) + ":" + Two(m) + (h < 12 ? " AM" : " PM");
+    r.caption = std::to_string(h12) + ":" + TwoDigits(m) + (h < 12 ? " AM" : " PM");
   }
   if (dst) r.caption += "*";
   r.kind = PlaceTime::Shown;
@@ -93,11 +90,11 @@ PlaceTime ShowPlaceTime(const std::string& original, bool dst, bool military, in
 }
 
 std::string GmtClockText(int h, int m, bool military) {
-  if (military) return Two(h) + ": " + Two(m);
-  if (h == 0) return "12: " + Two(m) + " AM";
-  if (h < 12) return std::to_string(h) + ": " + Two(m) + " AM";
-  if (h == 12) return "12: " + Two(m) + " PM";
-  return std::to_string(h - 12) + ": " + Two(m) + " PM";
+  if (military) return TwoDigits(h) + ": " + TwoDigits(m);
+  if (h == 0) return "12: " + TwoDigits(m) + " AM";
+  if (h < 12) return std::to_string(h) + ": " + TwoDigits(m) + " AM";
+  if (h == 12) return "12: " + TwoDigits(m) + " PM";
+  return std::to_string(h - 12) + ": " + TwoDigits(m) + " PM";
 }
 
 ClocksFileContent ReadClocksFile(const std::vector<std::string>& lines) {

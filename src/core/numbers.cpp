@@ -153,6 +153,12 @@ std::string FormatFloat(std::string_view picture, long double value) {
   return out;
 }
 
+std::string TwoDigits(int value) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d", value);
+  return buf;
+}
+
 std::string ShortestDecimal(long double value) {
   // The shortest text that reads back to the same double: -6, 5.5, 2.7777777777777715.
   char buf[64];

@@ -27,6 +27,9 @@ bool TryStrToInt(std::string_view text, long long& value);
 // judged on the decimal value of the number (18 significant digits).
 std::string FormatFloat(std::string_view picture, long double value);
 
+// A whole number 0 to 99 with two digits: 7 gives "07".
+std::string TwoDigits(int value);
+
 // The shortest decimal form of a number: -6, 5.5, 0.25 (no trailing zeros, "." as the point).
 std::string ShortestDecimal(long double value);
 

@@ -20,9 +20,7 @@ namespace {
 QLabel* NavyLabel(const QString& text, QWidget* parent, int x, int y) {
   auto* l = new QLabel(text, parent);
   l->move(x, y);
-  QPalette p = l->palette();
-  p.setColor(QPalette::WindowText, colors::Navy);
-  l->setPalette(p);
+  SetTextColor(l, colors::Navy);
   return l;
 }
 
@@ -69,11 +67,7 @@ TGrid::TGrid(QWidget* parent)
   RadioButton1->setChecked(true);
   RadioButton2 = new QRadioButton(QStringLiteral("Coordinates"), this);
   RadioButton2->setGeometry(100, 100, 100, 17);
-  for (QRadioButton* r : {RadioButton1, RadioButton2}) {
-    QPalette p = r->palette();
-    p.setColor(QPalette::WindowText, colors::Navy);
-    r->setPalette(p);
-  }
+  for (QRadioButton* r : {RadioButton1, RadioButton2}) SetTextColor(r, colors::Navy);
   auto button = [this](const QString& name, const QString& caption, int x) {
     auto* panel = new TPanel(name + "Panel", this);
     panel->setGeometry(x, 121, 80, 21);

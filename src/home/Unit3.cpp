@@ -55,9 +55,7 @@ THome::THome(QWidget* parent)
   auto label = [this](const QString& text, int x, int y) {
     auto* l = new QLabel(text, this);
     l->move(x, y);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colors::Navy);
-    l->setPalette(p);
+    SetTextColor(l, colors::Navy);
     return l;
   };
   auto edit = [this](const QString& name, int y, const QString& hint) {
@@ -96,11 +94,8 @@ THome::THome(QWidget* parent)
   RadioButton1->setGeometry(56, 139, 48, 17);
   RadioButton2 = new QRadioButton(QStringLiteral("Kilometers"), this);
   RadioButton2->setGeometry(104, 139, 80, 17);
-  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1, CheckBox2, RadioButton1, RadioButton2}) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colors::Navy);
-    w->setPalette(p);
-  }
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1, CheckBox2, RadioButton1, RadioButton2})
+    SetTextColor(w, colors::Navy);
   SavePanel = new TPanel(QStringLiteral("SavePanel"), this);
   SavePanel->setGeometry(58, 160, 70, 20);
   SavePanel->setColor(colors::Tan);

@@ -15,9 +15,7 @@ TAbout::TAbout(QWidget* parent)
     l->setGeometry(r);
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colors::Navy);
-    l->setPalette(p);
+    SetTextColor(l, colors::Navy);
     return l;
   };
   Label7 = label(QStringLiteral("Label7"), QRect(125, 8, 160, 13), QStringLiteral("Amateur Radio Kestrel  v73.024"));

@@ -19,6 +19,21 @@ QFont LayoutFont(const QString& family, int pixelSize, bool bold) {
   return f;
 }
 
+void SetTextColor(QWidget* w, const QColor& c) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, c);
+  p.setColor(QPalette::Text, c);
+  w->setPalette(p);
+}
+
+void SetFieldColors(QWidget* w, const QColor& field, const QColor& text) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Base, field);
+  p.setColor(QPalette::Text, text);
+  p.setColor(QPalette::ButtonText, text);
+  w->setPalette(p);
+}
+
 void InstallFontSubstitutions() {
   for (const char* name : {"MS Sans Serif", "Arial"})
     QFont::insertSubstitution(QString::fromLatin1(name), QStringLiteral("Liberation Sans"));

@@ -26,6 +26,11 @@ QFont LayoutFont(const QString& family, int pixelSize, bool bold = false);
 // Maps the layout's font names onto Liberation Sans, which has their metrics.
 void InstallFontSubstitutions();
 
+// The text colour of a control (labels, check boxes, radio buttons, edits).
+void SetTextColor(QWidget* w, const QColor& c);
+// The field and text colours of an edit or a combo box.
+void SetFieldColors(QWidget* w, const QColor& field, const QColor& text);
+
 // A flat button with a caption, a font colour and an optional two-state (stays down) mode.
 class TSpeedButton : public QToolButton {
   Q_OBJECT

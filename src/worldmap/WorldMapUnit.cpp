@@ -124,20 +124,11 @@ TWorldMap::TWorldMap(QWidget* parent)
     }
   Label2 = new QLabel(QStringLiteral("DXCC Search List:"), Panel1);
   Label2->move(425, 0);
-  {
-    QPalette p = Label2->palette();
-    p.setColor(QPalette::WindowText, colors::Navy);
-    Label2->setPalette(p);
-  }
+  SetTextColor(Label2, colors::Navy);
   ComboBox1 = new TComboBox(QStringLiteral("ComboBox1"), Panel1);
   ComboBox1->setGeometry(423, 13, 358, 23);
   ComboBox1->setFont(LayoutFont("Arial", 12));
-  {
-    QPalette p = ComboBox1->palette();
-    p.setColor(QPalette::Base, colors::White);
-    p.setColor(QPalette::Text, colors::Navy);
-    ComboBox1->setPalette(p);
-  }
+  SetFieldColors(ComboBox1, colors::White, colors::Navy);
   ComboBox1->setMaxVisibleItems(20);
   ComboBox1->setMaxTyped(20);
   for (const char* entry : DxccSearchList) ComboBox1->addItemL1(entry);
