@@ -54,3 +54,7 @@ write('map_mark', marks[::20] + [b'', b'1A0  Malta', b'x #a5x7#b162', b'# alone'
 
 write('numbers', [s.encode() for s in [
     '29.30', ' -151.22 ', '.18', '+5.5', '1e3', '999.5', '-0.04', '12a', '0x10', 'inf']])
+
+write('calc_position', [
+    b'EL29', 'N\u00b029.18\\W\u00b094.47'.encode('utf-8'), b'N\xb029.18 W\xb094.47', b'29.30,-94.78',
+    b'29.30 -94.78 51.5 -0.12\n1 2 3\n', b'qf56lx'])
