@@ -216,7 +216,9 @@ void TWorldMap::PanButtonClick(int row, int column) {
 }
 
 bool TWorldMap::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == Panel3) {
+  const bool mouse = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove ||
+                     e->type() == QEvent::MouseButtonRelease;
+  if (watched == Panel3 && mouse) {
     auto* m = static_cast<QMouseEvent*>(e);
     const auto& a = PieArrow1->arrow();
     if (e->type() == QEvent::MouseButtonPress && m->button() == Qt::LeftButton) {
