@@ -410,23 +410,26 @@ void TKestrel1::LoadPrefs() {
   home->setHomeTexts(p.latText, p.lonText);
   home->setGmtOffset(p.gmtOffset);
   home->ZoneIndex = p.zoneIndex;
-  if (!read.problems.empty()) {
-    std::string text;
-    for (const std::string& problem : read.problems) text += (text.empty() ? "" : "\n") + problem;
-    services().messages->error(L1(text));
-  }
+  // Everything wrong with the file goes into one report.
+  std::string problems;
+  for (const std::string& problem : read.problems) problems += (problems.empty() ? "" : "\n") + problem;
+  bool homeSet = false;
   if (read.hasHomeTexts) {
     CoordPair = p.latText + "\\" + p.lonText;
     DecMinsResult converted = ConvertToDecMins(CoordPair);
-    if (!converted.ok) {
+    if (converted.ok) {
+      CoordPair = converted.pair;
+      StoreHomePair(p.latText, p.lonText, converted.pair);
+      homeSet = true;
+    } else {
       // The texts stay in view so that they can be mended under Preferences; no home is set.
-      CentredWarning(converted.warning + "\n(\"" + kPrefsFile + "\", lines 3 and 2)");
-      return;
+      const std::string warning = converted.warning + "\n(\"" + kPrefsFile + "\", lines 3 and 2)";
+      if (problems.empty()) CentredWarning(PrintableText(warning));
+      else problems += "\n" + warning;
     }
-    CoordPair = converted.pair;
-    StoreHomePair(p.latText, p.lonText, converted.pair);
   }
-  ShowSunTimes();
+  if (!problems.empty()) services().messages->error(L1(PrintableText(problems)));
+  if (homeSet) ShowSunTimes();
 }
 
 void TKestrel1::ShowSunTimes() {

@@ -27,6 +27,15 @@ std::string CaptionDisplayText(std::string_view caption) {
   return out;
 }
 
+std::string PrintableText(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u < 32 && c != '\n') || u == 127) c = '?';
+  }
+  return out;
+}
+
 std::string UpperAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out)

@@ -22,6 +22,10 @@ std::string DoubleAmpersands(std::string_view text);
 // The visible text of a caption: "&&" shows as "&", a single "&" marks a shortcut and is not shown.
 std::string CaptionDisplayText(std::string_view caption);
 
+// The text with control characters (bytes below 32 but the line end, and 127) shown as "?",
+// so that a message quoting a broken file stays readable.
+std::string PrintableText(std::string_view text);
+
 // Upper-cases the ASCII letters a to z only.
 std::string UpperAscii(std::string_view text);
 

@@ -83,15 +83,21 @@ void SunHourCrossing(int c0, double v0, double v1, double v2, bool military, int
   double t3 = c0 + e + kMinuteNudge;
   double h3 = Int(t3);  // hours from the starting noon
   double m3 = Int((t3 - h3) * 60);
-  std::string minutes = ":";
-  minutes += FormatFloat("00", m3);
+  // The local clock time of the event: the scan starts at noon, so a sunrise lies at h3 - 12
+  // and a sunset at h3 + 12 o'clock. An event past midnight, or a home whose offset does not
+  // fit its longitude, can fall outside 0 to 23: it is written as the time of day it is
+  // (24:15 is 00:15, -1:15 is 23:15), never as a negative or 24-hour-plus time.
+  if (sunEvent != kRising && sunEvent != kSetting) return;
+  const int hour = ((static_cast<int>(sunEvent == kRising ? h3 - 12 : h3 + 12)) % 24 + 24) % 24;
+  const std::string minutes = ":" + FormatFloat("00", m3);
+  std::string text;
   if (military) {
-    if (sunEvent == kRising) texts.sunrise = FormatFloat("00", h3 - 12) + minutes;
-    if (sunEvent == kSetting) texts.sunset = FormatFloat("00", h3 + 12) + minutes;
+    text = FormatFloat("00", hour) + minutes;
   } else {
-    if (sunEvent == kRising) texts.sunrise = ShortestDecimal(h3 - 12) + minutes + "A";
-    if (sunEvent == kSetting) texts.sunset = ShortestDecimal(h3) + minutes + "P";
+    const int twelve = hour % 12 == 0 ? 12 : hour % 12;
+    text = std::to_string(twelve) + minutes + (hour < 12 ? "A" : "P");
   }
+  (sunEvent == kRising ? texts.sunrise : texts.sunset) = text;
 }
 
 SunDayNumber SunDay(int year, int month, int day) {

@@ -2,7 +2,7 @@
 # The real program under Xvfb: its main window opens, a state button without a home position
 # gives one clear error box, and the Close button ends the program cleanly.
 set -u
-[ -n "${E2E_INNER:-}" ] || exec env E2E_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+[ -n "${E2E_INNER:-}" ] || exec env E2E_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 . "$(dirname "$0")/lib.bash"
 e2e_setup "$1" "$2"
 e2e_start

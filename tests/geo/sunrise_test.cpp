@@ -162,11 +162,11 @@ TEST(SunHourCrossingTest, WritesTheCrossingOfItsKind) {
       // r = 59.6 minutes: the half-minute nudge carries it into the next hour.
       {"nudged into the next hour", 6, 0.99333333333333333, 0.74, -0.01333333333333333, 1, 2,
        false, true, "old", "19:00", "old", "7:00P"},
-      // Written as computed: a sunset after midnight, a sunrise before it.
-      {"setting after midnight", 12, 0.25, -0.375, -1.5, 1, 2, false, true, "old", "24:15", "old",
-       "12:15P"},
-      {"rising before midnight", 11, -0.25, 0.375, 1.5, 2, 1, true, false, "-01:15", "old",
-       "-1:15A", "old"},
+      // Written as the time of day they are: a sunset after midnight, a sunrise before it.
+      {"setting after midnight", 12, 0.25, -0.375, -1.5, 1, 2, false, true, "old", "00:15", "old",
+       "12:15A"},
+      {"rising before midnight", 11, -0.25, 0.375, 1.5, 2, 1, true, false, "23:15", "old",
+       "11:15P", "old"},
       // No change of sign: nothing.
       {"above the horizon all hour", 3, 0.5, 0.2, 0.1, 1, 1, false, false, "old", "old", "old",
        "old"},

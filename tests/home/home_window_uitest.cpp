@@ -279,6 +279,18 @@ TEST_F(Preferences, BrokenFilesAreReportedOnceAndTheRestApplied) {
   EXPECT_EQ(ReadBytes(folder / "prefs.kestrel"), D("1100000000000000000\r\nW°94.47\r\nN°29.18\r\n-6\r\n0\r\n"));
 }
 
+TEST_F(Preferences, SeveralFaultsInOneFileMakeOneReport) {
+  // Short, with a broken latitude and control bytes: one box that names all of it, readable.
+  WriteFile("prefs.kestrel", D("11\r\nW°94.47\x01\r\nN°29.x8\r\n"));
+  Start();
+  ASSERT_EQ(doubles.messages->shown.size(), 1u);
+  const QString text = doubles.messages->shown[0].text;
+  EXPECT_TRUE(text.contains("has only 3 of its 5 lines")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Invalid degrees:")) << text.toStdString();
+  EXPECT_FALSE(text.contains(QChar(1))) << "control bytes are shown as ?";
+  EXPECT_EQ(windows().Kestrel1->Label5->text(), "Rise");  // no home, no sun times
+}
+
 TEST_F(Preferences, SecondActivationLoadsNothingAgain) {
   WriteFile("prefs.kestrel", D("0000000000000000000\r\nW°94.47\r\nN°29.18\r\n-6\r\n1\r\n"));
   TKestrel1& w = Start();

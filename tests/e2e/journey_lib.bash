@@ -1,0 +1,187 @@
+# More shared steps for the journeys that look at the program's files: screenshots of every
+# step, message boxes counted and dismissed, window sizes, crops of the screen, file contents
+# compared byte for byte, and folders mounted read-only or full.
+# Sourced after lib.bash by the journey scripts; not a test of its own.
+
+MAIN_TITLE="Amateur Radio Kestrel"
+BOX_TITLE="Kestrel"
+
+# Runs the script again under Xvfb; with E2E_WANT_NS=1 first inside a private mount namespace
+# when it can (so that a mount left behind by a killed test goes away with it).  The display
+# number is searched from a random start, so that parallel runs rarely contend for one, and
+# the server does not reset when its last client leaves (a program started during such a reset
+# may fail to connect: "could not connect to display").
+# $1 = this script, then its arguments.
+e2e_reexec() {
+  local script=$1; shift
+  if [ -n "${E2E_WANT_NS:-}" ] && [ -z "${E2E_NS:-}" ] && [ "$(id -u)" = 0 ] &&
+     unshare -m --propagation private true 2>/dev/null; then
+    exec env E2E_NS=1 unshare -m --propagation private bash "$script" "$@"
+  fi
+  [ -n "${E2E_INNER:-}" ] ||
+    exec env E2E_INNER=1 xvfb-run -n $((1000 + RANDOM % 30000)) -a -s "-screen 0 1280x1024x24 -noreset" bash "$script" "$@"
+}
+
+# Screenshots go to /tmp/kestrel-e2e-shots/<journey>/NN-<step>.png, fresh for every run.
+shots_init() {  # $1 = journey name
+  SHOT_DIR=/tmp/kestrel-e2e-shots/$1
+  rm -rf "$SHOT_DIR"
+  mkdir -p "$SHOT_DIR"
+  SHOT_N=0
+}
+
+shot() {  # $1 = step name; LAST_SHOT is the file written
+  SHOT_N=$((SHOT_N + 1))
+  LAST_SHOT="$SHOT_DIR/$(printf '%02d' "$SHOT_N")-$1.png"
+  import -window root "$LAST_SHOT" 2>/dev/null || fail "could not take the screenshot $1"
+}
+
+# Client size "WxH" of a window.
+win_size() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry/ {print $2}'; }
+
+expect_size() {  # $1 = window id, $2 = what it is, $3 = "WxH"
+  local got
+  got=$(win_size "$1")
+  [ "$got" = "$3" ] || fail "$2 has the client size $got, not $3"
+}
+
+# Prints the id of a window with this exact title if one is shown within $2 tenths of a
+# second; returns 1 otherwise.
+window_within() {  # $1 = title, $2 = tenths of a second
+  local ids
+  for _ in $(seq 1 "$2"); do
+    ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
+    if [ -n "$ids" ]; then printf '%s\n' $ids | head -1; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no window with this title is shown (at most $2 tenths of a second).
+window_gone() {  # $1 = title, $2 = tenths of a second
+  for _ in $(seq 1 "$2"); do
+    [ "$(count_windows "$1")" = 0 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Fails when a message box shows up within $1 tenths of a second.
+expect_no_box() {  # $1 = tenths of a second to watch, $2 = when
+  if window_within "$BOX_TITLE" "$1" >/dev/null; then
+    shot "unexpected-box"
+    fail "a message box appeared $2 (screen: $LAST_SHOT)"
+  fi
+}
+
+# Takes a screenshot of the message box shown now, dismisses it with Return and waits until
+# it is gone.  $1 = box id, $2 = step name.
+dismiss_box() {
+  shot "$2"
+  xdotool windowfocus --sync "$1" 2>/dev/null
+  xdotool key Return
+  for _ in $(seq 1 30); do
+    xdotool search --onlyvisible --name "^$BOX_TITLE\$" 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  fail "the message box did not close on Return"
+}
+
+# Dismisses every message box that shows up, one after the other, each within $1 tenths of a
+# second of the previous one; sets BOXES to how many there were.  $2 = step name.
+dismiss_boxes() {
+  local id
+  BOXES=0
+  while id=$(window_within "$BOX_TITLE" "$1"); do
+    BOXES=$((BOXES + 1))
+    [ "$BOXES" -le 10 ] || fail "message boxes keep coming ($2)"
+    dismiss_box "$id" "$2-box$BOXES"
+  done
+}
+
+# A crop of a window's client area, by window coordinates.  $1 = window id, $2 $3 = x y,
+# $4 $5 = width height, $6 = file.
+crop() {
+  import -window "$1" -crop "${4}x${5}+${2}+${3}" +repage "$6" 2>/dev/null || fail "could not crop window $1"
+}
+
+# The pixel signature of a picture (equal pictures, equal signatures).
+pixels() { identify -format '%#' "$1" 2>/dev/null; }
+
+# How many colours a picture holds (1 for an empty field, more when something is drawn in it).
+colours() { identify -format '%k' "$1" 2>/dev/null; }
+
+# Byte-for-byte comparison of two files; on a difference shows both in od -c form.
+expect_same_bytes() {  # $1 = expected file, $2 = file seen, $3 = what it is
+  if ! cmp -s "$1" "$2"; then
+    echo "--- expected $3:" >&2; od -c "$1" | head -40 >&2
+    echo "--- seen:" >&2; od -c "$2" 2>&1 | head -40 >&2
+    fail "$3 is not as expected"
+  fi
+}
+
+# Lines of a CR LF file: fails unless every line ends in CR LF; sets FILE_LINES to the count.
+expect_crlf_lines() {  # $1 = file, $2 = how many lines
+  [ -f "$1" ] || fail "$(basename "$1") does not exist"
+  local bytes crlf lf
+  bytes=$(wc -c <"$1")
+  lf=$(tr -cd '\n' <"$1" | wc -c)
+  crlf=$(LC_ALL=C grep -ac $'\r$' "$1")
+  [ "$(tail -c 2 "$1" | od -An -tx1 | tr -d ' \n')" = "0d0a" ] || fail "$(basename "$1") does not end in CR LF"
+  [ "$lf" = "$crlf" ] || fail "$(basename "$1"): $crlf of its $lf lines end in CR LF"
+  [ "$(tr -cd '\r' <"$1" | wc -c)" = "$lf" ] || fail "$(basename "$1") holds a CR that ends no line"
+  [ "$lf" = "$2" ] || fail "$(basename "$1") has $lf lines, not $2 ($bytes bytes)"
+  FILE_LINES=$lf
+}
+
+# Line $2 of a CR LF file, without its CR LF, as raw bytes in hex (so that any byte compares).
+line_hex() { LC_ALL=C sed -n "${2}p" "$1" | LC_ALL=C tr -d '\r\n' | od -An -tx1 | tr -d ' \n'; }
+
+# Waits for the program to exit within $1 tenths of a second; sets EXIT_STATUS.
+wait_exit_within() {
+  EXIT_STATUS="still running"
+  for _ in $(seq 1 "$1"); do
+    if ! kill -0 "$E2E_PID" 2>/dev/null; then
+      wait "$E2E_PID"; EXIT_STATUS=$?; E2E_PID=
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Starts the program and waits for its main window; sets MAIN.
+start_main() {  # $1 = what this start is
+  e2e_start
+  MAIN=$(wait_window "$MAIN_TITLE") || fail "the main window did not open ($1)"
+  expect_size "$MAIN" "the main window" 462x336
+}
+
+# Ends a program still running (SIGKILL) and forgets it.
+kill_program() {
+  if [ -n "${E2E_PID:-}" ]; then
+    kill -9 "$E2E_PID" 2>/dev/null
+    wait "$E2E_PID" 2>/dev/null
+    E2E_PID=
+  fi
+}
+
+# Cleanup for journeys that mount over the program folder: the program first, then the
+# mount, then the folder.
+E2E_MOUNTED=
+e2e_cleanup_mounts() {
+  kill_program
+  if [ -n "$E2E_MOUNTED" ]; then
+    umount "$E2E_MOUNTED" 2>/dev/null || umount -l "$E2E_MOUNTED" 2>/dev/null
+    E2E_MOUNTED=
+  fi
+  e2e_cleanup
+}
+
+# Faults noted on the way, so that one run reports all of them; end_journey fails on any.
+FAULTS=()
+fault() { FAULTS+=("$*"); echo "FAULT: $*" >&2; }
+end_journey() {  # $1 = journey name
+  if [ "${#FAULTS[@]}" -gt 0 ]; then fail "$(printf '%s | ' "${FAULTS[@]}")"; fi
+  echo "$1 journey passed"
+}
