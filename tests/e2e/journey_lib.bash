@@ -185,3 +185,19 @@ end_journey() {  # $1 = journey name
   if [ "${#FAULTS[@]}" -gt 0 ]; then fail "$(printf '%s | ' "${FAULTS[@]}")"; fi
   echo "$1 journey passed"
 }
+
+# Close while the files cannot be written: the program says so (one or two boxes for the two
+# files), still exits with status 0, and leaves the old files byte-identical, no ".tmp" behind.
+close_keeps_old_files() {  # $1 = what is being checked, $2 = old prefs, $3 = old clocks, $4 = shot prefix
+  click_at "$MAIN" 113 302
+  dismiss_boxes 15 "${4}close"
+  [ "$BOXES" -ge 1 ] || fault "$1: Close said nothing about the files it could not write"
+  [ "$BOXES" -le 2 ] || fault "$1: Close gave $BOXES message boxes for 2 files"
+  wait_exit_within 50 || fail "$1: the program did not exit after Close"
+  [ "$EXIT_STATUS" = 0 ] || fault "$1: the program exited with status $EXIT_STATUS after Close"
+  shot "${4}closed"
+  expect_same_bytes "$2" "$E2E_DIR/prefs.kestrel" "$1: prefs.kestrel after the failed saves"
+  expect_same_bytes "$3" "$E2E_DIR/tms.kestrel" "$1: tms.kestrel after the failed saves"
+  if ls "$E2E_DIR"/*.tmp >/dev/null 2>&1; then fault "$1: a temporary file was left: $(ls "$E2E_DIR"/*.tmp)"; fi
+  return 0
+}

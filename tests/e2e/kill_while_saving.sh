@@ -61,16 +61,7 @@ if mount -t tmpfs -o "size=${size_kb}k,mode=755" kestrel-e2e-full "$E2E_DIR" 2>"
   start_main "1: start in a full folder"
   expect_no_box 10 "at the start in a full folder (reading needs no room)"
   shot "1-started"
-  click_at "$MAIN" 113 302
-  dismiss_boxes 15 "1-close"
-  [ "$BOXES" -ge 1 ] || fault "1: Close in a full folder said nothing about the files it could not write"
-  [ "$BOXES" -le 2 ] || fault "1: Close in a full folder gave $BOXES message boxes for 2 files"
-  wait_exit_within 50 || fail "1: the program did not exit after Close in a full folder"
-  [ "$EXIT_STATUS" = 0 ] || fault "1: the program exited with status $EXIT_STATUS after Close"
-  shot "1-closed"
-  expect_same_bytes "$SHOT_DIR/prefs.old" "$E2E_DIR/prefs.kestrel" "1: prefs.kestrel after saving into a full folder"
-  expect_same_bytes "$SHOT_DIR/tms.old" "$E2E_DIR/tms.kestrel" "1: tms.kestrel after saving into a full folder"
-  ls "$E2E_DIR"/*.tmp >/dev/null 2>&1 && fault "1: a temporary file was left in the full folder: $(ls "$E2E_DIR"/*.tmp)"
+  close_keeps_old_files "1: a full folder" "$SHOT_DIR/prefs.old" "$SHOT_DIR/tms.old" "1-"
   umount "$E2E_DIR" || fail "could not unmount the full tmpfs"
   E2E_MOUNTED=
 else
