@@ -85,14 +85,8 @@ TGrid::TGrid(QWidget* parent)
   connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
   connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
   for (QLineEdit* e : {Edit1, Edit2, Edit3}) e->installEventFilter(this);
-  OnDoubleClick(Edit2, [this] {
-    Edit2->setText(L1(ToggleHemisphere(L1(Edit2->text()), 'N', 'S')));
-    Edit2->end(false);
-  });
-  OnDoubleClick(Edit3, [this] {
-    Edit3->setText(L1(ToggleHemisphere(L1(Edit3->text()), 'W', 'E')));
-    Edit3->end(false);
-  });
+  BindHemisphereToggle(Edit2, 'N', 'S');
+  BindHemisphereToggle(Edit3, 'W', 'E');
 }
 
 bool TGrid::eventFilter(QObject* watched, QEvent* e) {

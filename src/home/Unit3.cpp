@@ -113,14 +113,8 @@ THome::THome(QWidget* parent)
       guard([this] { ComboBox1Change(-1); });
   });
   connect(SpeedButton54, &QToolButton::clicked, this, [this] { guard([this] { SpeedButton54Click(); }); });
-  OnDoubleClick(Edit1, [this] {
-    Edit1->setText(L1(ToggleHemisphere(L1(Edit1->text()), 'N', 'S')));
-    Edit1->end(false);
-  });
-  OnDoubleClick(Edit2, [this] {
-    Edit2->setText(L1(ToggleHemisphere(L1(Edit2->text()), 'W', 'E')));
-    Edit2->end(false);
-  });
+  BindHemisphereToggle(Edit1, 'N', 'S');
+  BindHemisphereToggle(Edit2, 'W', 'E');
   // The offset is changed only through the list.
   OnFocusIn(CurrencyEditGMT3, [this] { ComboBox1->setFocus(); });
 }

@@ -7,6 +7,7 @@
 
 #include "core/numbers.h"
 #include "core/text.h"
+#include "geo/coord_text.h"
 #include "platform/guard.h"
 
 namespace kestrel {
@@ -380,6 +381,13 @@ class EventHook : public QObject {
 
 void OnDoubleClick(QWidget* w, std::function<void()> fn) {
   w->installEventFilter(new EventHook(w, QEvent::MouseButtonDblClick, std::move(fn)));
+}
+
+void BindHemisphereToggle(QLineEdit* box, char a, char b) {
+  OnDoubleClick(box, [box, a, b] {
+    box->setText(L1(ToggleHemisphere(L1(box->text()), a, b)));
+    box->end(false);
+  });
 }
 
 void OnFocusIn(QWidget* w, std::function<void()> fn) {

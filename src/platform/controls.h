@@ -209,6 +209,9 @@ class Latin1Validator : public QValidator {
 
 // Runs `fn` (guarded) when `w` is double-clicked.
 void OnDoubleClick(QWidget* w, std::function<void()> fn);
+// A coordinate box's hemisphere switch on double click: letters a (N or W) and b (S or E);
+// the caret goes behind the last character.
+void BindHemisphereToggle(QLineEdit* box, char a, char b);
 // Runs `fn` (guarded) when `w` receives the keyboard focus.
 void OnFocusIn(QWidget* w, std::function<void()> fn);
 

@@ -144,8 +144,6 @@ TWorldMap::TWorldMap(QWidget* parent)
   Panel3->installEventFilter(this);
   image_ = std::make_unique<TImage>(-3, -3, 1022, 553);
   Image1 = image_.get();
-  QImage picture(QString::fromStdString(JoinPath(services().programFolder, "worldmap.png")));
-  if (!picture.isNull()) Image1->setPicture(picture);
   Panel3->addGraphic(Image1);
   arrow_ = std::make_unique<TPieArrowControl>();
   PieArrow1 = arrow_.get();
@@ -198,6 +196,9 @@ void TWorldMap::moveSheet(int left, int top) { Panel3->move(left, top); }
 
 void TWorldMap::FormActivate() {
   if (FirstActivation) {
+    // The picture is read at the first showing, so that program start does not wait for it.
+    QImage picture(QString::fromStdString(JoinPath(services().programFolder, "worldmap.png")));
+    if (!picture.isNull()) Image1->setPicture(picture);
     Panel3->resize(kSheetWidth, kSheetHeight);
     Image1->setBounds({0, 0, kSheetWidth, kSheetHeight});
     FirstActivation = false;
