@@ -47,7 +47,7 @@ printf '%s\r\n' "$clock_flags" "Tokyo   [9]" "Lima   [-5]" >"$E2E_DIR/tms.kestre
 } >>"$E2E_DIR/states.txt"
 
 start_main "start with a cut preferences file, a short clocks file and a bad place file"
-dismiss_boxes 10 "1-start"
+dismiss_boxes 30 "1-start"
 [ "$BOXES" -ge 1 ] || fault "1: no message box says that prefs.kestrel lacks two of its lines"
 [ "$BOXES" -le 3 ] || fault "1: $BOXES message boxes at the start for 3 broken files"
 shot "1-started"
@@ -57,9 +57,12 @@ shot "1-started"
 for n in 1 2; do
   click_at "$MAIN" 291 193
   expect_no_box 5 "on the Texas button with the home of the cut preferences file"
+  expect_list 50 "on the Texas button"
   shot "1-texas-list-$n"
   click_at "$MAIN" 330 $((61 + 14 * (n - 1)))
-  dismiss_boxes 10 "1-bad-city-$n"
+  expect_list_closed 50 "choosing bad city line $n"
+  shot "1-bad-city-$n-chosen"
+  dismiss_boxes 30 "1-bad-city-$n"
   [ "$BOXES" = 1 ] || fault "1: choosing bad city line $n of the place file gave $BOXES message boxes, not 1"
 done
 
@@ -83,7 +86,7 @@ cp "$SHOT_DIR/states.good" "$E2E_DIR/states.txt"
 run_binary_prefs() {  # $1 = case name; the preferences file is in place
   rm -f "$E2E_DIR/tms.kestrel"
   start_main "$1: start with a preferences file of bytes that are not text"
-  dismiss_boxes 10 "$1-start"
+  dismiss_boxes 30 "$1-start"
   [ "$BOXES" -ge 1 ] || fault "$1: no message box says that prefs.kestrel cannot be read"
   [ "$BOXES" -le 1 ] || fault "$1: $BOXES message boxes at the start for the one broken preferences file"
   shot "$1-started"

@@ -39,6 +39,7 @@ shot "preferences-saved"
 # Texas: a heading to the centre of the state, and the list of its cities opens.
 click_at "$MAIN" 291 193
 expect_no_box 5 "on the Texas button with a home position set"
+expect_list 50 "on the Texas button"
 shot "texas"
 crop "$MAIN" 0 318 462 18 "$SHOT_DIR/status-texas.png"
 [ "$(pixels "$SHOT_DIR/status-idle.png")" != "$(pixels "$SHOT_DIR/status-texas.png")" ] ||
@@ -47,6 +48,7 @@ crop "$MAIN" 0 318 462 18 "$SHOT_DIR/status-texas.png"
 
 # The first city of the opened list, which lies under the place box.
 click_at "$MAIN" 330 61
+expect_list_closed 50 "choosing a city"
 expect_no_box 5 "on choosing a city of the list"
 shot "city"
 crop "$MAIN" 0 318 462 18 "$SHOT_DIR/status-city.png"

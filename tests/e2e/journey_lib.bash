@@ -66,6 +66,36 @@ window_gone() {  # $1 = title, $2 = tenths of a second
   return 1
 }
 
+# The id of the shown drop-down list of the program, if there is one: the list is the one
+# window of the program that the window manager does not place (override-redirect).
+shown_list() {
+  local id
+  for id in $(xdotool search --onlyvisible --class '^kestrel$' 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && { echo "$id"; return 0; }
+  done
+  return 1
+}
+
+# Waits until a drop-down list is shown (at most $1 tenths of a second); fails otherwise.
+# A click into the list before it is on the screen would land on the window beneath it.
+expect_list() {  # $1 = tenths of a second, $2 = what opened it
+  for _ in $(seq 1 "$1"); do
+    shown_list >/dev/null && return 0
+    sleep 0.1
+  done
+  shot "no-list"
+  fail "no drop-down list opened $2 (screen: $LAST_SHOT)"
+}
+
+# Waits until no drop-down list is shown (at most $1 tenths of a second); fails otherwise.
+expect_list_closed() {  # $1 = tenths of a second, $2 = what should have closed it
+  for _ in $(seq 1 "$1"); do
+    shown_list >/dev/null || return 0
+    sleep 0.1
+  done
+  fail "the drop-down list stayed open after $2"
+}
+
 # Fails when a message box shows up within $1 tenths of a second.
 expect_no_box() {  # $1 = tenths of a second to watch, $2 = when
   if window_within "$BOX_TITLE" "$1" >/dev/null; then

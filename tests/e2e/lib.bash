@@ -42,7 +42,11 @@ wait_window() {  # $1 = title, $2 = how many must be shown (default 1)
 
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -c . ; }
 
+# A click gives the window the input focus first, as a click-to-focus window manager does:
+# Xvfb runs none, and after a message box closes the focus would stay on the root window,
+# leaving the program's window inactive (its widgets then get no focus events).
 click_at() {  # $1 = window id, $2 $3 = client coordinates
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] || xdotool windowfocus --sync "$1" 2>/dev/null
   xdotool mousemove --window "$1" "$2" "$3" click 1
   sleep 0.5
 }

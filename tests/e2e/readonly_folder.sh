@@ -50,7 +50,7 @@ xdotool type --delay 30 "Paris   [1]"
 sleep 0.3
 shot "clocks-typed"
 click_at "$clocks" 247 335
-dismiss_boxes 10 "reset"
+dismiss_boxes 30 "reset"
 [ "$BOXES" = 1 ] || fault "Reset in a read-only folder gave $BOXES message boxes, not 1"
 [ "$(count_windows "Clocks")" = 1 ] || fault "the Clocks window is gone after the failed Reset"
 shot "after-reset"

@@ -63,8 +63,9 @@ window_gone "Clocks" 30 || fail "the Clocks window did not close on OK"
 crop "$MAIN" 381 267 72 14 "$SHOT_DIR/long-path-before.png"
 click_at "$MAIN" 291 193
 expect_no_box 5 "on the Texas button with the saved home"
+expect_list 50 "on the Texas button"
 xdotool key Escape  # the list of cities closes unchosen
-sleep 0.5
+expect_list_closed 50 "Escape"
 shot "texas"
 crop "$MAIN" 381 267 72 14 "$SHOT_DIR/long-path-texas.png"
 [ "$(colours "$SHOT_DIR/long-path-before.png")" -le 2 ] || fail "a long-path heading is shown before any place was chosen"
