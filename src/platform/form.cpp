@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "platform/controls.h"
 #include "platform/guard.h"
@@ -31,10 +32,24 @@ void TForm::centreOnDesktop() {
 
 void TForm::showModalWindow() { services().modal->showModal(*this); }
 
+namespace {
+// The window that was last activated of all the program's windows; message boxes and other
+// programs do not count, so returning from them finds the same window here.
+QPointer<TForm> lastActivated;
+}  // namespace
+
 bool TForm::event(QEvent* e) {
   bool r = QDialog::event(e);
-  if (e->type() == QEvent::WindowActivate) guard([this] { FormActivate(); });
+  if (e->type() == QEvent::WindowActivate && lastActivated != this) {
+    lastActivated = this;
+    guard([this] { FormActivate(); });
+  }
   return r;
+}
+
+void TForm::hideEvent(QHideEvent* e) {
+  if (lastActivated == this) lastActivated = nullptr;  // showing it again activates it anew
+  QDialog::hideEvent(e);
 }
 
 void TForm::keyPressEvent(QKeyEvent* e) {

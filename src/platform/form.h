@@ -17,11 +17,14 @@ class TForm : public QDialog {
   void showModalWindow();
 
  protected:
-  // Runs each time the window becomes the active window.
+  // Runs when the window becomes the program's active window: at its showing, and when the
+  // user comes to it from another of the program's windows. Coming back to the same window
+  // from another program, or from one of its message boxes, does not run it again.
   virtual void FormActivate() {}
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
   bool centred_ = false;

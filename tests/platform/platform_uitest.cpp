@@ -7,6 +7,7 @@
 
 #include "core/numbers.h"
 #include "platform/controls.h"
+#include "platform/form.h"
 #include "platform/guard.h"
 #include "platform/services.h"
 
@@ -102,6 +103,47 @@ TEST(ComboBox, ReportsTheOpeningOfItsList) {
   EXPECT_TRUE(box.droppedDown());
   box.hidePopup();
   EXPECT_FALSE(box.droppedDown());
+}
+
+// A window that counts the runs of its activation handler.
+class CountingForm : public TForm {
+ public:
+  explicit CountingForm(const QString& name) : TForm(name, name, QSize(120, 80), Qt::white) {}
+  int activations = 0;
+
+ protected:
+  void FormActivate() override { ++activations; }
+};
+
+void MakeActive(QWidget* w) {
+  if (w) w->activateWindow();
+  QApplication::setActiveWindow(w);
+  QApplication::processEvents();
+}
+
+TEST(Form, ActivationHandlerRunsWhenTheProgramsActiveWindowChanges) {
+  ServiceDoubles d = InstallServiceDoubles("/tmp");  // the desktop the windows are centred on
+  CountingForm a("A"), b("B");
+  QWidget box;  // stands for a message box of the program
+  a.show();
+  MakeActive(&a);
+  EXPECT_EQ(a.activations, 1) << "the first activation";
+  MakeActive(nullptr);  // another program takes over and gives the same window back
+  MakeActive(&a);
+  EXPECT_EQ(a.activations, 1) << "back from another program";
+  box.show();
+  MakeActive(&box);
+  MakeActive(&a);
+  EXPECT_EQ(a.activations, 1) << "back from a message box";
+  b.show();
+  MakeActive(&b);
+  MakeActive(&a);
+  EXPECT_EQ(b.activations, 1);
+  EXPECT_EQ(a.activations, 2) << "back from another of the program's windows";
+  a.hide();
+  a.show();
+  MakeActive(&a);
+  EXPECT_EQ(a.activations, 3) << "shown again";
 }
 
 }  // namespace
