@@ -136,6 +136,7 @@ std::string THome::latText() const { return L1(Edit1->text()); }
 std::string THome::lonText() const { return L1(Edit2->text()); }
 
 void THome::FormActivate() {
+  if (reactivated()) return;  // each showing, not each return from another program
   // Selecting in code does not count as the user's choice: the offset stays as it is.
   QSignalBlocker block(ComboBox1);
   ComboBox1->setCurrentIndex(ZoneIndex);

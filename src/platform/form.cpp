@@ -1,7 +1,6 @@
 #include "platform/form.h"
 
 #include <QKeyEvent>
-#include <QPointer>
 
 #include "platform/controls.h"
 #include "platform/guard.h"
@@ -32,23 +31,18 @@ void TForm::centreOnDesktop() {
 
 void TForm::showModalWindow() { services().modal->showModal(*this); }
 
-namespace {
-// The window that was last activated of all the program's windows; message boxes and other
-// programs do not count, so returning from them finds the same window here.
-QPointer<TForm> lastActivated;
-}  // namespace
-
 bool TForm::event(QEvent* e) {
   bool r = QDialog::event(e);
-  if (e->type() == QEvent::WindowActivate && lastActivated != this) {
-    lastActivated = this;
+  if (e->type() == QEvent::WindowActivate) {
+    reactivated_ = activatedThisShowing_;
+    activatedThisShowing_ = true;
     guard([this] { FormActivate(); });
   }
   return r;
 }
 
 void TForm::hideEvent(QHideEvent* e) {
-  if (lastActivated == this) lastActivated = nullptr;  // showing it again activates it anew
+  activatedThisShowing_ = false;  // the next showing's first activation is a new one
   QDialog::hideEvent(e);
 }
 

@@ -17,10 +17,12 @@ class TForm : public QDialog {
   void showModalWindow();
 
  protected:
-  // Runs when the window becomes the program's active window: at its showing, and when the
-  // user comes to it from another of the program's windows. Coming back to the same window
-  // from another program, or from one of its message boxes, does not run it again.
+  // Runs each time the window becomes the active window.
   virtual void FormActivate() {}
+  // True when the window has already been active since it was last shown: the user comes
+  // back to it from another program or from a message box. Windows whose activation work
+  // belongs to each showing skip it then.
+  bool reactivated() const { return reactivated_; }
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void showEvent(QShowEvent* e) override;
@@ -28,6 +30,8 @@ class TForm : public QDialog {
 
  private:
   bool centred_ = false;
+  bool activatedThisShowing_ = false;
+  bool reactivated_ = false;
 };
 
 }  // namespace kestrel

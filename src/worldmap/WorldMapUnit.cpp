@@ -195,6 +195,9 @@ TWorldMap::~TWorldMap() = default;
 void TWorldMap::moveSheet(int left, int top) { Panel3->move(left, top); }
 
 void TWorldMap::FormActivate() {
+  // The steps belong to each opening: coming back to the open window from another program
+  // keeps the mark and the search text.
+  if (reactivated()) return;
   if (FirstActivation) {
     // The picture is read at the first showing, so that program start does not wait for it.
     QImage picture(QString::fromStdString(JoinPath(services().programFolder, "worldmap.png")));
