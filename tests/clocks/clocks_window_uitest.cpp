@@ -137,17 +137,12 @@ TEST_F(ClocksWindow, RejectedFractionWarnsOnceAndBlocksReset) {
 TEST_F(ClocksWindow, TypingCountsOnlyWhileTheWindowIsActiveAndAgainAfterAReturn) {
   Start();
   TClock2& c = *windows().Clock2;
-  auto makeActive = [](QWidget* w) {
-    if (w) w->activateWindow();
-    QApplication::setActiveWindow(w);
-    QApplication::processEvents();
-  };
   c.show();
-  makeActive(&c);
-  makeActive(nullptr);  // the user goes to another program
+  MakeActive(&c);
+  MakeActive(nullptr);  // the user goes to another program
   c.Edits[0]->setText("Tokyo [9]");
   EXPECT_FALSE(c.ClocksEditing) << "a change while the window is not active is not the user's";
-  makeActive(&c);  // and comes back
+  MakeActive(&c);  // and comes back
   c.Edits[1]->setText("Lima [-5]");
   EXPECT_TRUE(c.ClocksEditing);
   EXPECT_FALSE(c.SpeedButton1->isEnabled());

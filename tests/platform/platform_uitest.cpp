@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/guard.h"
 #include "platform/services.h"
+#include "support/program_fixture.h"
 
 namespace kestrel {
 namespace {
@@ -116,11 +117,7 @@ class NotingForm : public TForm {
   void FormActivate() override { returns.push_back(reactivated()); }
 };
 
-void MakeActive(QWidget* w) {
-  if (w) w->activateWindow();
-  QApplication::setActiveWindow(w);
-  QApplication::processEvents();
-}
+using testing::MakeActive;
 
 TEST(Form, ActivationHandlerTellsAShowingFromAReturn) {
   ServiceDoubles d = InstallServiceDoubles("/tmp");  // the desktop the windows are centred on

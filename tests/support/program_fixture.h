@@ -21,6 +21,14 @@ inline std::string D(std::string s) {
   return s;
 }
 
+// Makes the window the active window, as the user's click or a window manager does, so that
+// focus changes deliver their events; nullptr stands for another program taking over.
+inline void MakeActive(QWidget* w) {
+  if (w) w->activateWindow();
+  QApplication::setActiveWindow(w);
+  QApplication::processEvents();
+}
+
 class ProgramFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -48,12 +56,7 @@ class ProgramFixture : public ::testing::Test {
     QApplication::processEvents();
     return w;
   }
-  // Makes the main window the active window, so that focus changes deliver their events.
-  void Activate(TKestrel1& w) {
-    w.activateWindow();
-    QApplication::setActiveWindow(&w);
-    QApplication::processEvents();
-  }
+  void Activate(TKestrel1& w) { MakeActive(&w); }
   // Puts a home position into the main window's home fields.
   void SetHome(TKestrel1& w, long double lat, long double lon) {
     w.CurrencyEdit2->setValue(lat);

@@ -23,9 +23,7 @@ class WorldMap : public ProgramFixture {
     Start();
     TWorldMap& m = *windows().WorldMap;
     m.show();
-    m.activateWindow();
-    QApplication::setActiveWindow(&m);
-    m.FormActivate();
+    MakeActive(&m);  // the window's activation steps run
     return m;
   }
   void Choose(TWorldMap& m, const char* entry) {
@@ -134,9 +132,7 @@ TEST_F(WorldMap, DlSearchEndToEnd) {
   m.ComboBox1->hidePopup();
   EXPECT_EQ(m.ComboBox1->currentText(), "DA-DL  Germany, Fed. Rep. of");
   // Within 100 ms the timer moves the focus and the mark is shown.
-  m.activateWindow();  // the offscreen platform does not hand the activation back from the list
-  QApplication::setActiveWindow(&m);
-  QApplication::processEvents();
+  MakeActive(&m);  // the offscreen platform does not hand the activation back from the list
   m.ComboBox1->setFocus();
   ASSERT_TRUE(m.ComboBox1->hasFocus());
   EXPECT_FALSE(m.PieArrow1->arrow().Visible()) << "the mark is shown only when the focus leaves";
