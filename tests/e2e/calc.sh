@@ -1,4 +1,3 @@
-[ -n "${E2E_INNER:-}" ] || true
 # kestrel-calc end to end, through the real executable (no display needed): a table of
 # commands with their expected output and exit status, every kind of bad input (status 2,
 # nothing on standard output, one line on standard error), the batch error line (status 1),

@@ -10,12 +10,8 @@
 #  In 2 and 3 at most one box may appear for the one broken file, and Close must leave a
 #  well-formed preferences file (5 CR LF lines, a GMT offset and a zone number).
 set -u
-. "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/journey_lib.bash"
-e2e_reexec "$0" "$@"
-trap 'exit 1' INT TERM HUP
-e2e_setup "$1" "$2"
-shots_init corrupt_files
+journey_begin corrupt_files "$0" "$@"
 cp "$E2E_DIR/states.txt" "$SHOT_DIR/states.good"
 
 # Checks of a preferences file written back after a broken one: 5 CR LF lines, option flags

@@ -4,12 +4,8 @@
 # Texas and then a city of its list give a heading; "Close" writes both files, the preferences
 # byte for byte as typed (Latin-1 degree signs, CR LF) and the clocks file with its 25 lines.
 set -u
-. "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/journey_lib.bash"
-e2e_reexec "$0" "$@"
-trap 'exit 1' INT TERM HUP
-e2e_setup "$1" "$2"
-shots_init first_run
+journey_begin first_run "$0" "$@"
 rm -f "$E2E_DIR/prefs.kestrel" "$E2E_DIR/tms.kestrel"
 
 start_main "first start"

@@ -1,25 +1,21 @@
 # More shared steps for the journeys that look at the program's files: screenshots of every
 # step, message boxes counted and dismissed, window sizes, crops of the screen, file contents
 # compared byte for byte, and folders mounted read-only or full.
-# Sourced after lib.bash by the journey scripts; not a test of its own.
+# Sourced by the journey scripts (it brings lib.bash with it); not a test of its own.
+. "$(dirname "${BASH_SOURCE[0]}")/lib.bash"
 
 MAIN_TITLE="Amateur Radio Kestrel"
 BOX_TITLE="Kestrel"
 
-# Runs the script again under Xvfb; with E2E_WANT_NS=1 first inside a private mount namespace
-# when it can (so that a mount left behind by a killed test goes away with it).  The display
-# number is searched from a random start, so that parallel runs rarely contend for one, and
-# the server does not reset when its last client leaves (a program started during such a reset
-# may fail to connect: "could not connect to display").
-# $1 = this script, then its arguments.
-e2e_reexec() {
-  local script=$1; shift
-  if [ -n "${E2E_WANT_NS:-}" ] && [ -z "${E2E_NS:-}" ] && [ "$(id -u)" = 0 ] &&
-     unshare -m --propagation private true 2>/dev/null; then
-    exec env E2E_NS=1 unshare -m --propagation private bash "$script" "$@"
-  fi
-  [ -n "${E2E_INNER:-}" ] ||
-    exec env E2E_INNER=1 xvfb-run -n $((1000 + RANDOM % 30000)) -a -s "-screen 0 1280x1024x24 -noreset" bash "$script" "$@"
+# The start of every journey: the script runs again under Xvfb (e2e_reexec), in a fresh
+# program folder (e2e_setup), with fresh screenshots (shots_init).
+journey_begin() {  # $1 = journey name, $2 = the script, then its arguments (program, data folder)
+  local name=$1 script=$2
+  shift 2
+  e2e_reexec "$script" "$@"
+  trap 'exit 1' INT TERM HUP
+  e2e_setup "$1" "$2"
+  shots_init "$name"
 }
 
 # Screenshots go to /tmp/kestrel-e2e-shots/<journey>/NN-<step>.png, fresh for every run.
@@ -45,27 +41,6 @@ expect_size() {  # $1 = window id, $2 = what it is, $3 = "WxH"
   [ "$got" = "$3" ] || fail "$2 has the client size $got, not $3"
 }
 
-# Prints the id of a window with this exact title if one is shown within $2 tenths of a
-# second; returns 1 otherwise.
-window_within() {  # $1 = title, $2 = tenths of a second
-  local ids
-  for _ in $(seq 1 "$2"); do
-    ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
-    if [ -n "$ids" ]; then printf '%s\n' $ids | head -1; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits until no window with this title is shown (at most $2 tenths of a second).
-window_gone() {  # $1 = title, $2 = tenths of a second
-  for _ in $(seq 1 "$2"); do
-    [ "$(count_windows "$1")" = 0 ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # The id of the shown drop-down list of the program, if there is one: the list is the one
 # window of the program that the window manager does not place (override-redirect).
 shown_list() {
@@ -76,24 +51,19 @@ shown_list() {
   return 1
 }
 
+no_list() { ! shown_list >/dev/null; }
+
 # Waits until a drop-down list is shown (at most $1 tenths of a second); fails otherwise.
 # A click into the list before it is on the screen would land on the window beneath it.
 expect_list() {  # $1 = tenths of a second, $2 = what opened it
-  for _ in $(seq 1 "$1"); do
-    shown_list >/dev/null && return 0
-    sleep 0.1
-  done
+  poll "$1" shown_list >/dev/null && return 0
   shot "no-list"
   fail "no drop-down list opened $2 (screen: $LAST_SHOT)"
 }
 
 # Waits until no drop-down list is shown (at most $1 tenths of a second); fails otherwise.
 expect_list_closed() {  # $1 = tenths of a second, $2 = what should have closed it
-  for _ in $(seq 1 "$1"); do
-    shown_list >/dev/null || return 0
-    sleep 0.1
-  done
-  fail "the drop-down list stayed open after $2"
+  poll "$1" no_list || fail "the drop-down list stayed open after $2"
 }
 
 # Fails when a message box shows up within $1 tenths of a second.
@@ -104,17 +74,15 @@ expect_no_box() {  # $1 = tenths of a second to watch, $2 = when
   fi
 }
 
+box_closed() { ! xdotool search --onlyvisible --name "^$BOX_TITLE\$" 2>/dev/null | grep -qx "$1"; }
+
 # Takes a screenshot of the message box shown now, dismisses it with Return and waits until
 # it is gone.  $1 = box id, $2 = step name.
 dismiss_box() {
   shot "$2"
   xdotool windowfocus --sync "$1" 2>/dev/null
   xdotool key Return
-  for _ in $(seq 1 30); do
-    xdotool search --onlyvisible --name "^$BOX_TITLE\$" 2>/dev/null | grep -qx "$1" || return 0
-    sleep 0.1
-  done
-  fail "the message box did not close on Return"
+  poll 30 box_closed "$1" || fail "the message box did not close on Return"
 }
 
 # Dismisses every message box that shows up, one after the other, each within $1 tenths of a
@@ -166,19 +134,6 @@ expect_crlf_lines() {  # $1 = file, $2 = how many lines
 
 # Line $2 of a CR LF file, without its CR LF, as raw bytes in hex (so that any byte compares).
 line_hex() { LC_ALL=C sed -n "${2}p" "$1" | LC_ALL=C tr -d '\r\n' | od -An -tx1 | tr -d ' \n'; }
-
-# Waits for the program to exit within $1 tenths of a second; sets EXIT_STATUS.
-wait_exit_within() {
-  EXIT_STATUS="still running"
-  for _ in $(seq 1 "$1"); do
-    if ! kill -0 "$E2E_PID" 2>/dev/null; then
-      wait "$E2E_PID"; EXIT_STATUS=$?; E2E_PID=
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
 
 # Starts the program and waits for its main window; sets MAIN.
 start_main() {  # $1 = what this start is

@@ -14,13 +14,9 @@
 # Without the rights to mount, case 1 is skipped with a message; cases 2 and 3 always run.
 set -u
 E2E_WANT_NS=1
-. "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/journey_lib.bash"
-e2e_reexec "$0" "$@"
-trap 'exit 1' INT TERM HUP
-e2e_setup "$1" "$2"
+journey_begin kill_while_saving "$0" "$@"
 trap 'rm -rf "${stage:-}"; e2e_cleanup_mounts' EXIT
-shots_init kill_while_saving
 
 # The old files (LF) and the new ones the program writes from them (CR LF).
 prefs_lines=("0000000000000000000" $'W\xb094.47' $'N\xb029.18' "-6" "1")

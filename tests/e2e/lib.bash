@@ -2,6 +2,22 @@
 # Xvfb, and xdotool to find its windows and click at client coordinates.
 # Sourced by the journey scripts; not a test of its own.
 
+# Runs the script again under Xvfb; with E2E_WANT_NS=1 first inside a private mount namespace
+# when it can (so that a mount left behind by a killed test goes away with it).  The display
+# number is searched from a random start, so that parallel runs rarely contend for one, and
+# the server does not reset when its last client leaves (a program started during such a reset
+# may fail to connect: "could not connect to display").
+# $1 = this script, then its arguments.
+e2e_reexec() {
+  local script=$1; shift
+  if [ -n "${E2E_WANT_NS:-}" ] && [ -z "${E2E_NS:-}" ] && [ "$(id -u)" = 0 ] &&
+     unshare -m --propagation private true 2>/dev/null; then
+    exec env E2E_NS=1 unshare -m --propagation private bash "$script" "$@"
+  fi
+  [ -n "${E2E_INNER:-}" ] ||
+    exec env E2E_INNER=1 xvfb-run -n $((1000 + RANDOM % 30000)) -a -s "-screen 0 1280x1024x24 -noreset" bash "$script" "$@"
+}
+
 e2e_setup() {  # $1 = kestrel binary, $2 = data folder
   E2E_DIR=$(mktemp -d /tmp/kestrel-e2e.XXXXXX)
   cp "$1" "$E2E_DIR/kestrel"
@@ -29,18 +45,45 @@ e2e_start() {  # starts the program in its folder (inside the Xvfb display)
   E2E_PID=$!
 }
 
-# Waits until a window with exactly this title is shown; prints its id.
-wait_window() {  # $1 = title, $2 = how many must be shown (default 1)
-  local want=${2:-1} ids
-  for _ in $(seq 1 200); do
-    ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
-    if [ "$(printf '%s\n' $ids | grep -c .)" -ge "$want" ]; then printf '%s\n' $ids | head -1; return 0; fi
+# Runs the command every tenth of a second until it succeeds, at most $1 times; returns 1 when
+# it never did.  The command's output is passed on.
+poll() {  # $1 = tenths of a second, then the command and its arguments
+  local n=$1
+  shift
+  for _ in $(seq 1 "$n"); do
+    "$@" && return 0
     sleep 0.1
   done
   return 1
 }
 
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -c . ; }
+
+# Prints the id of a shown window with exactly this title; returns 1 when there is none.
+shown_window() {
+  local ids
+  ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
+  [ -n "$ids" ] && printf '%s\n' $ids | head -1
+}
+no_window() { [ "$(count_windows "$1")" = 0 ]; }
+
+# Prints the id of a window with this exact title if one is shown within $2 tenths of a
+# second; returns 1 otherwise.
+window_within() { poll "$2" shown_window "$1"; }  # $1 = title, $2 = tenths of a second
+# Waits up to 20 s for a window with this exact title; prints its id.
+wait_window() { window_within "$1" 200; }  # $1 = title
+# Waits until no window with this title is shown (at most $2 tenths of a second).
+window_gone() { poll "$2" no_window "$1"; }  # $1 = title, $2 = tenths of a second
+
+program_exited() { ! kill -0 "$E2E_PID" 2>/dev/null; }
+# Waits for the program to exit within $1 tenths of a second; sets EXIT_STATUS.
+wait_exit_within() {
+  EXIT_STATUS="still running"
+  poll "$1" program_exited || return 1
+  wait "$E2E_PID"
+  EXIT_STATUS=$?
+  E2E_PID=
+}
 
 # A click gives the window the input focus first, as a click-to-focus window manager does:
 # Xvfb runs none, and after a message box closes the focus would stay on the root window,
@@ -51,11 +94,3 @@ click_at() {  # $1 = window id, $2 $3 = client coordinates
   sleep 0.5
 }
 
-# Waits for the program to exit; prints its exit status.
-wait_exit() {
-  for _ in $(seq 1 100); do
-    if ! kill -0 "$E2E_PID" 2>/dev/null; then wait "$E2E_PID"; echo $?; E2E_PID=; return 0; fi
-    sleep 0.1
-  done
-  echo "still running"
-}

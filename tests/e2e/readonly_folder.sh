@@ -7,13 +7,9 @@
 # Without the rights to mount, the journey is skipped with a message (and passes).
 set -u
 E2E_WANT_NS=1
-. "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/journey_lib.bash"
-e2e_reexec "$0" "$@"
-trap 'exit 1' INT TERM HUP
-e2e_setup "$1" "$2"
+journey_begin readonly_folder "$0" "$@"
 trap 'e2e_cleanup_mounts' EXIT
-shots_init readonly_folder
 
 printf '0100000000000000000\r\nW\xb094.47\r\nN\xb029.18\r\n-6\r\n1\r\n' >"$E2E_DIR/prefs.kestrel"
 {

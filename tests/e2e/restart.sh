@@ -6,12 +6,8 @@
 # third; after Texas the long-path heading is shown; "Close" writes both files back byte for
 # byte as they were.
 set -u
-. "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/journey_lib.bash"
-e2e_reexec "$0" "$@"
-trap 'exit 1' INT TERM HUP
-e2e_setup "$1" "$2"
-shots_init restart
+journey_begin restart "$0" "$@"
 rm -f "$E2E_DIR/prefs.kestrel" "$E2E_DIR/tms.kestrel"
 
 # A start without files, for the look of the sunrise and sunset labels with no home.

@@ -2,8 +2,8 @@
 # The real program under Xvfb: its main window opens, a state button without a home position
 # gives one clear error box, and the Close button ends the program cleanly.
 set -u
-[ -n "${E2E_INNER:-}" ] || exec env E2E_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 . "$(dirname "$0")/lib.bash"
+e2e_reexec "$0" "$@"
 e2e_setup "$1" "$2"
 e2e_start
 win=$(wait_window "Amateur Radio Kestrel") || fail "the main window did not open"
@@ -18,6 +18,6 @@ sleep 0.5
 [ "$(count_windows "Kestrel")" = 0 ] || fail "the error box did not close"
 # Close: the second command button, at (6 + 78 + 29, 292 + 2 + 8).
 click_at "$win" 113 302
-status=$(wait_exit)
-[ "$status" = 0 ] || fail "the program did not exit cleanly after Close (status: $status)"
+wait_exit_within 100 || fail "the program did not exit after Close"
+[ "$EXIT_STATUS" = 0 ] || fail "the program did not exit cleanly after Close (status: $EXIT_STATUS)"
 echo "spine journey passed"

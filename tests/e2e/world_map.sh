@@ -2,12 +2,8 @@
 # The World Map: "dl" typed and Enter point the arrow at Germany; when the user goes to
 # another program and comes back, the arrow and the map stay as they were.
 set -u
-. "$(dirname "$0")/lib.bash"
 . "$(dirname "$0")/journey_lib.bash"
-e2e_reexec "$0" "$@"
-trap 'exit 1' INT TERM HUP
-e2e_setup "$1" "$2"
-shots_init world_map
+journey_begin world_map "$0" "$@"
 printf '0110000001000000001\r\nW\xb094.47\r\nN\xb029.18\r\n-6\r\n1\r\n' >"$E2E_DIR/prefs.kestrel"
 rm -f "$E2E_DIR/tms.kestrel"
 
