@@ -34,15 +34,14 @@ void TForm::showModalWindow() { services().modal->showModal(*this); }
 bool TForm::event(QEvent* e) {
   bool r = QDialog::event(e);
   if (e->type() == QEvent::WindowActivate) {
-    reactivated_ = activatedThisShowing_;
-    activatedThisShowing_ = true;
+    if (activationsThisShowing_ < 2) ++activationsThisShowing_;  // first, or a return
     guard([this] { FormActivate(); });
   }
   return r;
 }
 
 void TForm::hideEvent(QHideEvent* e) {
-  activatedThisShowing_ = false;  // the next showing's first activation is a new one
+  activationsThisShowing_ = 0;  // the next showing's first activation is a new one
   QDialog::hideEvent(e);
 }
 

@@ -22,7 +22,7 @@ class TForm : public QDialog {
   // True when the window has already been active since it was last shown: the user comes
   // back to it from another program or from a message box. Windows whose activation work
   // belongs to each showing skip it then.
-  bool reactivated() const { return reactivated_; }
+  bool reactivated() const { return activationsThisShowing_ > 1; }
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void showEvent(QShowEvent* e) override;
@@ -30,8 +30,7 @@ class TForm : public QDialog {
 
  private:
   bool centred_ = false;
-  bool activatedThisShowing_ = false;
-  bool reactivated_ = false;
+  int activationsThisShowing_ = 0;
 };
 
 }  // namespace kestrel
