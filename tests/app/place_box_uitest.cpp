@@ -46,15 +46,7 @@ class PlaceBox : public ProgramFixture {
     w.Timer1Timer();
     QApplication::processEvents();
   }
-  void Type(TKestrel1& w, const QString& keys) {
-    for (QChar c : keys) {
-      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-      // Where the keyboard sends it: the box (which holds the focus) or its open list.
-      QWidget* target = w.ComboBox2->droppedDown() ? static_cast<QWidget*>(w.ComboBox2->view())
-                                                    : static_cast<QWidget*>(w.ComboBox2);
-      QApplication::sendEvent(target, &press);
-    }
-  }
+  void Type(TKestrel1& w, const QString& keys) { TypeInto(*w.ComboBox2, keys); }
   TKestrel1& StartWithHome() {
     TKestrel1& w = Start();
     Activate(w);

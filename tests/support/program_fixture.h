@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,6 +13,7 @@
 
 #include "app/Kestrel.h"
 #include "app/Unit1.h"
+#include "platform/controls.h"
 #include "platform/services.h"
 
 namespace kestrel::testing {
@@ -27,6 +30,16 @@ inline void MakeActive(QWidget* w) {
   if (w) w->activateWindow();
   QApplication::setActiveWindow(w);
   QApplication::processEvents();
+}
+
+// Types the characters as the keyboard sends them: to the box, which holds the focus, or to its
+// list while the list is open.
+inline void TypeInto(TComboBox& box, const QString& keys) {
+  for (QChar c : keys) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QWidget* target = box.droppedDown() ? static_cast<QWidget*>(box.view()) : static_cast<QWidget*>(&box);
+    QApplication::sendEvent(target, &press);
+  }
 }
 
 class ProgramFixture : public ::testing::Test {

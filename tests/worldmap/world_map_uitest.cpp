@@ -31,14 +31,7 @@ class WorldMap : public ProgramFixture {
     m.ShowMapMark();
   }
   Point Tip(TWorldMap& m) { return {m.PieArrow1->arrow().TargetX(), m.PieArrow1->arrow().TargetY()}; }
-  void Type(TWorldMap& m, const QString& keys) {
-    for (QChar c : keys) {
-      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-      QWidget* target = m.ComboBox1->droppedDown() ? static_cast<QWidget*>(m.ComboBox1->view())
-                                                   : static_cast<QWidget*>(m.ComboBox1);
-      QApplication::sendEvent(target, &press);
-    }
-  }
+  void Type(TWorldMap& m, const QString& keys) { TypeInto(*m.ComboBox1, keys); }
 };
 
 TEST_F(WorldMap, LayoutAndTheSearchList) {
